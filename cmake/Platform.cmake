@@ -1,0 +1,16 @@
+# Per-target settings: the Windows builds link their runtimes statically so
+# the module and programs import only system DLLs, and run under Wine.
+if(WIN32)
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX)
+  set(SKYRUN_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh
+                 FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                                  WORLD_READ WORLD_EXECUTE @ONLY)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
+  # The Wine prefix is made once by the build, so tests never race to make it.
+  add_custom_command(OUTPUT ${SKYRUN_WINEPREFIX}/.ready
+    COMMAND ${CMAKE_BINARY_DIR}/wine-run.sh --init
+    COMMENT "Making the Wine prefix")
+  add_custom_target(wineprefix ALL DEPENDS ${SKYRUN_WINEPREFIX}/.ready)
+endif()

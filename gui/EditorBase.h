@@ -1,0 +1,34 @@
+#pragma once
+// The toolkit side of a plug-in's editor: what the effect holds and what the
+// host's editor requests reach. Virtual operations in slot order 0 to 8.
+
+#include <cstdint>
+
+#include "gui/EditorRect.h"
+
+class PluginEffect;
+
+class EditorBase {
+public:
+    explicit EditorBase(PluginEffect* effect);
+    virtual ~EditorBase();                                     // 0
+    virtual int32_t editorRect(EditorRect** out);              // 1
+    virtual int32_t open(void* parentWindow);                  // 2
+    virtual void close();                                      // 3
+    virtual void idle();                                       // 4
+    virtual void onUpdate();                                   // 5
+    virtual void requestUpdate();                              // 6
+    virtual void parameterChanged(int32_t index, float value); // 7
+    virtual void redrawAll(void* unused);                      // 8
+
+    bool isUpdateRequested() const { return updateRequested != 0; }
+
+    EditorBase(const EditorBase&) = delete;
+    EditorBase& operator=(const EditorBase&) = delete;
+
+protected:
+    PluginEffect* effect;
+    void* parentWindow = nullptr;
+    int32_t updateRequested = 0;
+    EditorRect rect{};
+};

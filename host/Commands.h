@@ -1,0 +1,7 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// Each command takes its arguments after the command name and returns the
+// process exit status.
+int runInfo(const std::vector<std::string>& args);

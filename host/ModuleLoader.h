@@ -1,0 +1,27 @@
+#pragma once
+// Loads a plug-in module by path and finds its exported `main`, like a host.
+
+#include <memory>
+#include <string>
+
+#include "plugin/EffectRecord.h"
+
+using PluginMainProc = EffectRecord* (*)(HostCallback);
+
+class LoadedModule {
+public:
+    // Null with `error` set to the cause when the file cannot be loaded as a
+    // module or exports no `main`.
+    static std::unique_ptr<LoadedModule> load(const std::string& path, std::string& error);
+    ~LoadedModule();
+
+    PluginMainProc mainProc() const { return entry; }
+
+    LoadedModule(const LoadedModule&) = delete;
+    LoadedModule& operator=(const LoadedModule&) = delete;
+
+private:
+    LoadedModule(void* handle, PluginMainProc entry) : handle(handle), entry(entry) {}
+    void* handle;
+    PluginMainProc entry;
+};

@@ -1,0 +1,37 @@
+#include <dlfcn.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "host/ModuleLoader.h"
+
+std::unique_ptr<LoadedModule> LoadedModule::load(const std::string& path, std::string& error) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) {
+        error = std::strerror(errno);
+        return nullptr;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        error = "not a regular file";
+        return nullptr;
+    }
+    // A bare name would make dlopen search the library path instead of the file.
+    std::string openPath = path.find('/') == std::string::npos ? "./" + path : path;
+    void* handle = dlopen(openPath.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        const char* cause = dlerror();
+        error = std::string("not a loadable module (") + (cause ? cause : "unknown") + ")";
+        return nullptr;
+    }
+    void* symbol = dlsym(handle, "main");
+    if (!symbol) {
+        dlclose(handle);
+        error = "the module exports no main";
+        return nullptr;
+    }
+    return std::unique_ptr<LoadedModule>(
+        new LoadedModule(handle, reinterpret_cast<PluginMainProc>(symbol)));
+}
+
+LoadedModule::~LoadedModule() { dlclose(handle); }

@@ -1,0 +1,29 @@
+// skyrun-host: loads a plug-in module the way a host does and drives it.
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "host/Commands.h"
+
+namespace {
+void printUsage() {
+    std::fprintf(stderr,
+                 "usage: skyrun-host COMMAND MODULE [options]\n"
+                 "commands:\n"
+                 "  info MODULE    what the effect reports to a host\n");
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        printUsage();
+        return 2;
+    }
+    std::string command = argv[1];
+    std::vector<std::string> args(argv + 2, argv + argc);
+    if (command == "info") return runInfo(args);
+    std::fprintf(stderr, "skyrun-host: unknown command '%s'\n", command.c_str());
+    printUsage();
+    return 2;
+}

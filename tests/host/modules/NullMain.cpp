@@ -1,0 +1,10 @@
+// A module whose main gives no effect, as a module does whose host is refused.
+#include "plugin/EffectRecord.h"
+
+extern "C" EffectRecord* nullMain(HostCallback) { return nullptr; }
+
+#ifndef _WIN32
+extern "C" __attribute__((visibility("default"))) EffectRecord* exportedMain(HostCallback)
+    __asm__("main");
+extern "C" EffectRecord* exportedMain(HostCallback callback) { return nullMain(callback); }
+#endif

@@ -1,0 +1,130 @@
+// Programs, parameters and the editor requests of the game's effect.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "plugin/GamePlugin.h"
+#include "plugin/Opcodes.h"
+#include "tests/support/RecordingHost.h"
+#include "tests/support/TestEditor.h"
+
+namespace {
+class GameEffect : public testing::Test {
+protected:
+    intptr_t dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr) {
+        return record->dispatcher(record, opcode, index, value, ptr, 0.0f);
+    }
+    std::string currentName() {
+        char name[64] = {};
+        dispatch(opGetProgramName, 0, 0, name);
+        return name;
+    }
+    std::string indexedName(int32_t index) {
+        char name[64] = "untouched";
+        dispatch(opProgramNameAt, index, 0, name);
+        return name;
+    }
+    void rename(const char* name) {
+        char text[128];
+        std::snprintf(text, sizeof text, "%s", name);
+        dispatch(opSetProgramName, 0, 0, text);
+    }
+
+    RecordingHost host;
+    GamePlugin effect{RecordingHost::callback};
+    EffectRecord* record = effect.getRecord();
+};
+}  // namespace
+
+TEST_F(GameEffect, FreshProgramsAreNormalThenInit) {
+    const char* expected[] = {"normal", "init", "init", "init"};
+    for (int32_t program = 0; program < 4; ++program) {
+        dispatch(opSetProgram, 0, program);
+        EXPECT_EQ(currentName(), expected[program]);
+        EXPECT_EQ(indexedName(program), expected[program]);
+        EXPECT_EQ(dispatch(opProgramNameAt, program, 0, std::string(64, ' ').data()), 1);
+    }
+    EXPECT_EQ(dispatch(opProgramNameAt, 4, 0, std::string(64, ' ').data()), 0);
+    EXPECT_EQ(indexedName(4), "untouched");
+    EXPECT_EQ(indexedName(-1), "untouched");
+}
+
+TEST_F(GameEffect, ProgramNamedInitIsNumberedOnlyForTheCurrentName) {
+    dispatch(opSetProgram, 0, 2);
+    rename("Init");
+    EXPECT_EQ(currentName(), "Init 3");
+    EXPECT_EQ(indexedName(2), "Init");
+    rename("init");
+    EXPECT_EQ(currentName(), "init");
+    rename("INIT");
+    EXPECT_EQ(currentName(), "INIT");
+}
+
+TEST_F(GameEffect, LongNamesAreCutAt23Characters) {
+    rename("abcdefghijklmnopqrstuvwxyz0123456789");
+    EXPECT_EQ(currentName(), "abcdefghijklmnopqrstuvw");
+    EXPECT_EQ(indexedName(0), "abcdefghijklmnopqrstuvw");
+}
+
+TEST_F(GameEffect, CopyProgramCopiesTheCurrentRecord) {
+    dispatch(opSetProgram, 0, 1);
+    rename("lead");
+    EXPECT_EQ(dispatch(opCopyProgram, 3), 1);
+    EXPECT_EQ(indexedName(3), "lead");
+    EXPECT_EQ(dispatch(opCopyProgram, 1), 1);
+    EXPECT_EQ(indexedName(1), "lead");
+    EXPECT_EQ(dispatch(opCopyProgram, 4), 0);
+    EXPECT_EQ(dispatch(opCopyProgram, -1), 0);
+    EXPECT_EQ(indexedName(0), "normal");
+    EXPECT_EQ(dispatch(opGetProgram), 1);
+}
+
+TEST_F(GameEffect, ParametersDoNotExistAndTheirTextsAreUntouched) {
+    EXPECT_EQ(record->numParams, 0);
+    EXPECT_EQ(effect.getParameter(0), 0.0f);
+    EXPECT_EQ(effect.getParameter(-5), 0.0f);
+    for (int32_t opcode : {opGetParamLabel, opGetParamDisplay, opGetParamName}) {
+        char text[16] = "keep";
+        dispatch(opcode, 0, 0, text);
+        EXPECT_STREQ(text, "keep");
+    }
+}
+
+TEST_F(GameEffect, ParameterAndProgramChangesReachTheEditor) {
+    auto* editor = new TestEditor(&effect);
+    EXPECT_EQ(record->flags, 0x19);
+    effect.setParameter(2, 0.25f);
+    EXPECT_TRUE(editor->isUpdateRequested());
+    EXPECT_EQ(editor->parameterChanges, 1);
+    EXPECT_EQ(editor->lastIndex, 2);
+    EXPECT_EQ(editor->lastValue, 0.25f);
+    editor->idle();
+    EXPECT_FALSE(editor->isUpdateRequested());
+    dispatch(opSetProgram, 0, 3);
+    EXPECT_TRUE(editor->isUpdateRequested());
+    editor->idle();
+    editor->idle();
+    EXPECT_EQ(editor->updates, 2);
+}
+
+TEST_F(GameEffect, SoundEventsStartAtTheirDefaults) {
+    SoundEvents& events = effect.soundEvents();
+    EXPECT_EQ(events.editorOpen, 0);
+    EXPECT_EQ(events.planeSoundMode, -1);
+    EXPECT_EQ(events.planeSoundLevel, 0.0f);
+    EXPECT_EQ(events.planeSoundCounter, 8);
+    EXPECT_EQ(events.planeNoise, 0.0f);
+    EXPECT_EQ(events.planePan, 0.5f);
+    EXPECT_EQ(events.gunState, 0);
+    EXPECT_EQ(events.gunPeriod, 20);
+    EXPECT_EQ(events.gunPan, 0.5f);
+    EXPECT_EQ(events.gunLevel, 0.0f);
+    EXPECT_EQ(events.gunCounter, 0);
+    EXPECT_EQ(events.enemySoundOn, 0);
+    EXPECT_EQ(events.enemyLevel, 0.0f);
+    EXPECT_EQ(events.enemyWave, 0.0f);
+    EXPECT_EQ(events.enemyPan, 0.5f);
+    EXPECT_EQ(events.enemyWaveCounter, 0);
+}
