@@ -5,3 +5,4 @@
 // Each command takes its arguments after the command name and returns the
 // process exit status.
 int runInfo(const std::vector<std::string>& args);
+int runRender(const std::vector<std::string>& args);

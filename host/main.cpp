@@ -11,7 +11,10 @@ void printUsage() {
     std::fprintf(stderr,
                  "usage: skyrun-host COMMAND MODULE [options]\n"
                  "commands:\n"
-                 "  info MODULE    what the effect reports to a host\n");
+                 "  info MODULE    what the effect reports to a host\n"
+                 "  render MODULE --in IN.wav --out OUT.wav [--block N] [--rate R]\n"
+                 "                 [--replacing|--accumulating]\n"
+                 "                 streams a WAV file through the effect\n");
 }
 }  // namespace
 
@@ -23,6 +26,7 @@ int main(int argc, char** argv) {
     std::string command = argv[1];
     std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "info") return runInfo(args);
+    if (command == "render") return runRender(args);
     std::fprintf(stderr, "skyrun-host: unknown command '%s'\n", command.c_str());
     printUsage();
     return 2;
