@@ -1,5 +1,5 @@
 # The two commands of the README. Both set the machine up first.
-.PHONY: all setup test demo clean
+.PHONY: all setup test demo bench clean
 
 all: test
 
@@ -11,6 +11,10 @@ test: setup
 
 demo: setup
 	@tools/demo.sh
+
+bench: setup
+	@cmake --preset linux >/dev/null && cmake --build --preset linux --target synth_bench
+	@build/linux/bench/synth_bench
 
 clean:
 	rm -rf build out

@@ -95,6 +95,33 @@ void enemyStep(SoundEvents& e, float& a, float& b) {
     b = float(b + double(wave) * pan);
 }
 
+// With the plane frozen and the gun and rumble silent nothing advances, so
+// the block adds one constant per channel. A game write that lands meanwhile
+// is heard from the next block on.
+bool isStill(const SoundEvents& e) {
+    return e.planeSoundMode < 0 && e.gunState == 0 && e.enemySoundOn == 0;
+}
+
+template <OutputMode mode>
+void runStill(const SoundEvents& e, float** inputs, float** outputs, int32_t sampleFrames) {
+    double noise = e.planeNoise, pan = e.planePan, level = e.planeSoundLevel;
+    double a = float(noise * pan * level), b = float(noise * (1.0 - pan) * level);
+    float* in0 = inputs[0];
+    float* in1 = inputs[1];
+    float* out0 = outputs[0];
+    float* out1 = outputs[1];
+    for (int32_t i = 0; i < sampleFrames; ++i) {
+        double left = in0[i], right = in1[i];
+        if constexpr (mode == OutputMode::Replace) {
+            out0[i] = float(left + a);
+            out1[i] = float(right + b);
+        } else {
+            out0[i] = float((left + a) + out0[i]);
+            out1[i] = float((right + b) + out1[i]);
+        }
+    }
+}
+
 template <OutputMode mode>
 void run(SoundEvents& events, RandomStream& random, float** inputs, float** outputs,
          int32_t sampleFrames) {
@@ -124,8 +151,16 @@ void synthesizeBlock(SoundEvents& events, RandomStream& random, float** inputs, 
     // A host that passes no buffers gets nothing written.
     if (sampleFrames <= 0 || !inputs || !outputs) return;
     if (!inputs[0] || !inputs[1] || !outputs[0] || !outputs[1]) return;
-    if (mode == OutputMode::Replace)
-        run<OutputMode::Replace>(events, random, inputs, outputs, sampleFrames);
-    else
-        run<OutputMode::Accumulate>(events, random, inputs, outputs, sampleFrames);
+    bool still = isStill(events);
+    if (mode == OutputMode::Replace) {
+        if (still)
+            runStill<OutputMode::Replace>(events, inputs, outputs, sampleFrames);
+        else
+            run<OutputMode::Replace>(events, random, inputs, outputs, sampleFrames);
+    } else {
+        if (still)
+            runStill<OutputMode::Accumulate>(events, inputs, outputs, sampleFrames);
+        else
+            run<OutputMode::Accumulate>(events, random, inputs, outputs, sampleFrames);
+    }
 }

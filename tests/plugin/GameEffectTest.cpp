@@ -4,7 +4,9 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "plugin/EndOfBlockViews.h"
 #include "plugin/GamePlugin.h"
 #include "plugin/Opcodes.h"
 #include "tests/support/RecordingHost.h"
@@ -127,4 +129,38 @@ TEST_F(GameEffect, SoundEventsStartAtTheirDefaults) {
     EXPECT_EQ(events.enemyWave, 0.0f);
     EXPECT_EQ(events.enemyPan, 0.5f);
     EXPECT_EQ(events.enemyWaveCounter, 0);
+}
+
+namespace {
+class FakeViews : public EndOfBlockViews {
+public:
+    bool viewsReady() override { return ready; }
+    void updateViews(float gameValue) override { values.push_back(gameValue); }
+    bool ready = true;
+    std::vector<float> values;
+};
+}  // namespace
+
+TEST_F(GameEffect, EndOfBlockNudgesTheViewsOnlyWhileTheEditorIsOpenAndReady) {
+    FakeViews views;
+    float silence[8] = {};
+    float* io[2] = {silence, silence};
+    effect.setEndOfBlockViews(&views);
+    effect.processReplacing(io, io, 8);  // no editor, editor closed
+    new TestEditor(&effect);
+    effect.processReplacing(io, io, 8);  // editor closed
+    effect.soundEvents().editorOpen = 1;
+    views.ready = false;
+    effect.process(io, io, 8);  // views not built
+    EXPECT_TRUE(views.values.empty());
+    views.ready = true;
+    effect.process(io, io, 8);
+    effect.processReplacing(io, io, 0);  // an empty block still counts
+    effect.processReplacing(io, io, -3);
+    ASSERT_EQ(views.values.size(), 3u);
+    for (float value : views.values) {
+        EXPECT_GE(value, 0.0f);
+        EXPECT_LE(value, 15.0f);
+    }
+    effect.setEndOfBlockViews(nullptr);
 }

@@ -1,0 +1,101 @@
+// The synthesizer's cost per stereo frame in 512-frame blocks, in three
+// states, each beside a plain loop that copies the input to the output.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "plugin/GamePlugin.h"
+
+namespace {
+constexpr int kFrames = 512;
+
+enum class State { Silent, Hum, AllActive };
+
+void prepare(SoundEvents& e, State state) {
+    if (state == State::Silent) return;
+    e.planeSoundMode = 0;
+    e.planeSoundLevel = 0.25f;
+    if (state == State::Hum) return;
+    e.planeSoundMode = 1;
+    e.planeSoundLevel = 1.0f;
+}
+
+// Keeps every generator sounding for the whole run.
+void keepActive(SoundEvents& e) {
+    e.planeSoundMode = 1;
+    e.planeSoundCounter = 0;
+    e.gunState = 1;
+    e.gunPeriod = 10;
+    e.gunLevel = 0.25f;
+    e.enemySoundOn = 1;
+    e.enemyLevel = 0.135f;
+    e.enemySweep = 1;
+    e.enemyWaveCounter = 1;
+}
+
+void synth(benchmark::State& run, State state) {
+    GamePlugin effect(nullptr);
+    prepare(effect.soundEvents(), state);
+    std::vector<float> in0(kFrames, 0.1f), in1(kFrames, -0.1f), out0(kFrames), out1(kFrames);
+    float* in[2] = {in0.data(), in1.data()};
+    float* out[2] = {out0.data(), out1.data()};
+    int blocks = 0;
+    for (auto _ : run) {
+        if (state == State::AllActive && blocks++ % 16 == 0) keepActive(effect.soundEvents());
+        effect.processReplacing(in, out, kFrames);
+        benchmark::DoNotOptimize(out0.data());
+        benchmark::ClobberMemory();
+    }
+    run.SetItemsProcessed(run.iterations() * kFrames);
+}
+
+void copyLoop(benchmark::State& run) {
+    std::vector<float> in0(kFrames, 0.1f), in1(kFrames, -0.1f), out0(kFrames), out1(kFrames);
+    for (auto _ : run) {
+        for (int i = 0; i < kFrames; ++i) {
+            out0[i] = in0[i];
+            out1[i] = in1[i];
+            benchmark::ClobberMemory();
+        }
+        benchmark::DoNotOptimize(out0.data());
+    }
+    run.SetItemsProcessed(run.iterations() * kFrames);
+}
+
+BENCHMARK(copyLoop)->Name("copy loop");
+BENCHMARK_CAPTURE(synth, silent, State::Silent)->Name("synth silent");
+BENCHMARK_CAPTURE(synth, hum, State::Hum)->Name("synth hum");
+BENCHMARK_CAPTURE(synth, all, State::AllActive)->Name("synth hum+roar+gun+rumble");
+
+// Prints the usual table, then each benchmark's time per frame and its ratio
+// to the copy loop.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            perFrame[run.benchmark_name()] = run.GetAdjustedRealTime() / kFrames;
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        double reference = perFrame["copy loop"];
+        std::printf("\n%-28s %12s %10s\n", "benchmark", "ns/frame", "x copy");
+        for (const auto& [name, ns] : perFrame)
+            std::printf("%-28s %12.3f %10.2f\n", name.c_str(), ns, reference > 0 ? ns / reference : 0.0);
+    }
+
+private:
+    std::map<std::string, double> perFrame;
+};
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+}
