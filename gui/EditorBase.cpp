@@ -1,12 +1,16 @@
 #include "gui/EditorBase.h"
 
+#include "gui/ViewFrame.h"
+#include "gui/platform/platform.h"
 #include "plugin/PluginEffect.h"
 
-EditorBase::EditorBase(PluginEffect* effect) : effect(effect) {
+EditorBase::EditorBase(PluginEffect* effect) : effect(effect), lastIdleTime(tickCount()) {
     if (effect) effect->setEditor(this);
 }
 
 EditorBase::~EditorBase() = default;
+
+uint32_t EditorBase::tickCount() { return platform::tickCount(); }
 
 int32_t EditorBase::editorRect(EditorRect** out) {
     if (!out) return 0;
@@ -23,13 +27,28 @@ int32_t EditorBase::open(void* parent) {
 void EditorBase::close() {}
 
 void EditorBase::idle() {
+    // Window systems whose events the module drains itself get them here.
+    platform::dispatchPendingMessages();
     if (updateRequested) {
         updateRequested = 0;
         onUpdate();
     }
+    if (frame) frame->refreshChanged();
 }
 
 void EditorBase::onUpdate() {}
 void EditorBase::requestUpdate() { updateRequested = 1; }
 void EditorBase::parameterChanged(int32_t, float) { requestUpdate(); }
-void EditorBase::redrawAll(void*) {}
+
+void EditorBase::redrawAll(void*) {
+    if (frame) frame->repaintView(nullptr);
+}
+
+void EditorBase::throttledIdle() {
+    uint32_t now = tickCount();
+    // Elapsed time, so the throttle survives the tick counter wrapping.
+    if (now - lastIdleTime < 50u) return;
+    lastIdleTime = now;
+    idle();
+    if (effect) effect->hostIdle();
+}

@@ -7,6 +7,7 @@
 #include "gui/EditorRect.h"
 
 class PluginEffect;
+class ViewFrame;
 
 class EditorBase {
 public:
@@ -21,7 +22,14 @@ public:
     virtual void parameterChanged(int32_t index, float value); // 7
     virtual void redrawAll(void* unused);                      // 8
 
+    // At most one idle pass per 50 ms, with the host's idle call after it;
+    // for controls that track the mouse inside a press.
+    void throttledIdle();
+    static uint32_t tickCount();
+
     bool isUpdateRequested() const { return updateRequested != 0; }
+    ViewFrame* getFrame() const { return frame; }
+    PluginEffect* getEffect() const { return effect; }
 
     EditorBase(const EditorBase&) = delete;
     EditorBase& operator=(const EditorBase&) = delete;
@@ -31,4 +39,6 @@ protected:
     void* parentWindow = nullptr;
     int32_t updateRequested = 0;
     EditorRect rect{};
+    ViewFrame* frame = nullptr;
+    uint32_t lastIdleTime;
 };

@@ -6,3 +6,4 @@
 // process exit status.
 int runInfo(const std::vector<std::string>& args);
 int runRender(const std::vector<std::string>& args);
+int runEditor(const std::vector<std::string>& args);

@@ -14,7 +14,9 @@ void printUsage() {
                  "  info MODULE    what the effect reports to a host\n"
                  "  render MODULE --in IN.wav --out OUT.wav [--block N] [--rate R]\n"
                  "                 [--replacing|--accumulating]\n"
-                 "                 streams a WAV file through the effect\n");
+                 "                 streams a WAV file through the effect\n"
+                 "  editor MODULE [--idles N] [--audio] [--script FILE] [--screenshot FILE.png]\n"
+                 "                 opens the editor in a window and drives it\n");
 }
 }  // namespace
 
@@ -27,6 +29,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "info") return runInfo(args);
     if (command == "render") return runRender(args);
+    if (command == "editor") return runEditor(args);
     std::fprintf(stderr, "skyrun-host: unknown command '%s'\n", command.c_str());
     printUsage();
     return 2;

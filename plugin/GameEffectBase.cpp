@@ -71,8 +71,8 @@ void GameEffectBase::processReplacing(float** inputs, float** outputs, int32_t s
 }
 
 void GameEffectBase::endOfBlock() {
-    if (events.editorOpen == 0 || !editor || !blockViews || !blockViews->viewsReady()) return;
-    blockViews->updateViews(float(audioRandom.next() * 15.0 / 32767.0));
+    if (events.editorOpen == 0 || !editor || !blockViews) return;
+    blockViews->updateViews(audioRandom);
 }
 
 void GameEffectBase::setProgram(int32_t program) {

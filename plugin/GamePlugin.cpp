@@ -1,9 +1,10 @@
 #include "plugin/GamePlugin.h"
 
+#include "game/GameEditor.h"
 #include "gui/EditorBase.h"
 #include "plugin/ModuleState.h"
 
-GamePlugin::EditorFactory GamePlugin::editorFactory = nullptr;
+GamePlugin::EditorFactory GamePlugin::editorFactory = createGameEditor;
 
 GamePlugin::GamePlugin(HostCallback hostCallback) : GameEffectBase(hostCallback) {
     setUniqueId(fourCharCode("Rv4m"));

@@ -6,7 +6,7 @@
 class GamePlugin : public GameEffectBase {
 public:
     // Makes the editor for a new effect; null means it could not be allocated.
-    // While no factory is set the effect has no editor.
+    // Tests replace it to reach that path, or clear it for an effect without one.
     using EditorFactory = EditorBase* (*)(GamePlugin& plugin);
     static EditorFactory editorFactory;
 

@@ -13,8 +13,20 @@
 #include "tests/support/TestEditor.h"
 
 namespace {
+// Gives every effect made meanwhile a TestEditor instead of the game's editor.
+struct WithTestEditor {
+    WithTestEditor() : usual(GamePlugin::editorFactory) {
+        GamePlugin::editorFactory = [](GamePlugin& plugin) -> EditorBase* {
+            return new TestEditor(&plugin);
+        };
+    }
+    ~WithTestEditor() { GamePlugin::editorFactory = usual; }
+    GamePlugin::EditorFactory usual;
+};
+
 class GameEffect : public testing::Test {
 protected:
+    TestEditor* editor() { return static_cast<TestEditor*>(effect.getEditor()); }
     intptr_t dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr) {
         return record->dispatcher(record, opcode, index, value, ptr, 0.0f);
     }
@@ -34,6 +46,7 @@ protected:
         dispatch(opSetProgramName, 0, 0, text);
     }
 
+    WithTestEditor testEditors;
     RecordingHost host;
     GamePlugin effect{RecordingHost::callback};
     EffectRecord* record = effect.getRecord();
@@ -95,7 +108,7 @@ TEST_F(GameEffect, ParametersDoNotExistAndTheirTextsAreUntouched) {
 }
 
 TEST_F(GameEffect, ParameterAndProgramChangesReachTheEditor) {
-    auto* editor = new TestEditor(&effect);
+    TestEditor* editor = this->editor();
     EXPECT_EQ(record->flags, 0x19);
     effect.setParameter(2, 0.25f);
     EXPECT_TRUE(editor->isUpdateRequested());
@@ -134,8 +147,9 @@ TEST_F(GameEffect, SoundEventsStartAtTheirDefaults) {
 namespace {
 class FakeViews : public EndOfBlockViews {
 public:
-    bool viewsReady() override { return ready; }
-    void updateViews(float gameValue) override { values.push_back(gameValue); }
+    void updateViews(RandomStream& random) override {
+        if (ready) values.push_back(float(random.next()));
+    }
     bool ready = true;
     std::vector<float> values;
 };
@@ -146,8 +160,12 @@ TEST_F(GameEffect, EndOfBlockNudgesTheViewsOnlyWhileTheEditorIsOpenAndReady) {
     float silence[8] = {};
     float* io[2] = {silence, silence};
     effect.setEndOfBlockViews(&views);
-    effect.processReplacing(io, io, 8);  // no editor, editor closed
-    new TestEditor(&effect);
+    EditorBase* editor = effect.getEditor();
+    effect.setEditor(nullptr);
+    effect.soundEvents().editorOpen = 1;
+    effect.processReplacing(io, io, 8);  // no editor
+    effect.setEditor(editor);
+    effect.soundEvents().editorOpen = 0;
     effect.processReplacing(io, io, 8);  // editor closed
     effect.soundEvents().editorOpen = 1;
     views.ready = false;
@@ -160,7 +178,7 @@ TEST_F(GameEffect, EndOfBlockNudgesTheViewsOnlyWhileTheEditorIsOpenAndReady) {
     ASSERT_EQ(views.values.size(), 3u);
     for (float value : views.values) {
         EXPECT_GE(value, 0.0f);
-        EXPECT_LE(value, 15.0f);
+        EXPECT_LE(value, 32767.0f);
     }
     effect.setEndOfBlockViews(nullptr);
 }

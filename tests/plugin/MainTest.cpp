@@ -53,11 +53,12 @@ EditorBase* failingEditorFactory(GamePlugin&) {
 // that the other tests of this process can still make effects.
 TEST(Main, EditorThatCannotBeMadeDiscardsTheEffectFromThenOn) {
     RecordingHost host;
+    GamePlugin::EditorFactory usual = GamePlugin::editorFactory;
     GamePlugin::editorFactory = failingEditorFactory;
     EXPECT_EQ(pluginMain(RecordingHost::callback), nullptr);
     EXPECT_EQ(factoryCalls, 1);
     EXPECT_TRUE(moduleOutOfMemory);
-    GamePlugin::editorFactory = nullptr;
+    GamePlugin::editorFactory = usual;
     EXPECT_EQ(pluginMain(RecordingHost::callback), nullptr);
     moduleOutOfMemory = false;
     EffectRecord* record = pluginMain(RecordingHost::callback);

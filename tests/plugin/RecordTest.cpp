@@ -16,7 +16,7 @@ TEST(Record, FreshGamePluginReportsItsShape) {
     EXPECT_EQ(record->numParams, 0);
     EXPECT_EQ(record->numInputs, 2);
     EXPECT_EQ(record->numOutputs, 2);
-    EXPECT_EQ(record->flags, 0x18);  // can mono, can replace; no editor yet
+    EXPECT_EQ(record->flags, 0x19);  // editor, can mono, can replace
     EXPECT_EQ(record->uniqueId, fourCharCode("Rv4m"));
     EXPECT_EQ(record->uniqueId, 0x5276346D);
     EXPECT_EQ(record->version, 1);

@@ -1,0 +1,61 @@
+#pragma once
+// The plug-in's editor: loads the images, builds the window's view tree on
+// open (the game, the score and lives displays, the about panel) and takes
+// it down on close. The audio thread's end-of-block updates reach the views
+// through it, and never while the tree is being taken down.
+
+#include <atomic>
+
+#include "gui/ControlListener.h"
+#include "gui/EditorBase.h"
+#include "plugin/EndOfBlockViews.h"
+
+class AboutView;
+class Bitmap;
+class GameEffectBase;
+class GameView;
+class GamePlugin;
+class ValueDisplay;
+
+class GameEditor : public EditorBase, public ControlListener, public EndOfBlockViews {
+public:
+    static constexpr int32_t kBitmapCount = 23;
+
+    explicit GameEditor(GameEffectBase* effect);
+    ~GameEditor() override;
+
+    int32_t open(void* parentWindow) override;
+    void close() override;
+    void parameterChanged(int32_t index, float value) override;
+    void valueChanged(DrawContext* context, Control* control) override;
+    void updateViews(RandomStream& random) override;
+
+    GameView* getGameView() const { return gameView; }
+    ValueDisplay* getScoreDisplay() const { return scoreDisplay; }
+    ValueDisplay* getLivesDisplay() const { return livesDisplay; }
+    AboutView* getAboutView() const { return aboutView; }
+    Bitmap* getBackgroundBitmap() const { return backgroundBitmap; }
+    Bitmap* bitmapAt(int32_t index) const { return bitmaps[index]; }
+
+private:
+    void loadImages();
+    void releaseImages();
+    GameEffectBase* gameEffect() const;
+
+    GameView* gameView = nullptr;
+    ValueDisplay* scoreDisplay = nullptr;
+    ValueDisplay* livesDisplay = nullptr;
+    AboutView* aboutView = nullptr;
+    Bitmap* bannerBitmap = nullptr;
+    Bitmap* backgroundBitmap = nullptr;
+    Bitmap* bitmaps[kBitmapCount] = {};
+
+    // The handover between the audio thread's updates and close: the block
+    // announces itself and backs off when close has begun; close waits only
+    // for a block already inside.
+    std::atomic<bool> blockInViews{false};
+    std::atomic<bool> closing{true};
+};
+
+// How the game's effect makes its editor; null when it cannot be allocated.
+EditorBase* createGameEditor(GamePlugin& plugin);

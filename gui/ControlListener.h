@@ -1,0 +1,10 @@
+#pragma once
+class Control;
+class DrawContext;
+
+// Told by a control after the user changed its value.
+class ControlListener {
+public:
+    virtual ~ControlListener() = default;
+    virtual void valueChanged(DrawContext* context, Control* control) = 0;
+};

@@ -1,0 +1,42 @@
+#pragma once
+// The device context behind platform::Dc: a target surface and GDI's drawing
+// state. Memory DCs draw into their selected bitmap; the screen's and the
+// windows' DCs draw straight into a surface of their own.
+
+#include <cstdint>
+
+#include "gui/platform/platform.h"
+#include "gui/platform/soft/Objects.h"
+#include "gui/platform/soft/Surface.h"
+
+namespace platform {
+struct DcTag {
+    soft::Surface* surface = nullptr;      // where drawing goes
+    soft::BitmapObject* bitmap = nullptr;  // memory DCs: the selected bitmap
+    soft::Pen* pen = nullptr;
+    soft::Brush* brush = nullptr;
+    soft::Font* font = nullptr;
+    ColorRef bkColor = rgb(255, 255, 255);
+    ColorRef textColor = rgb(0, 0, 0);
+    int32_t bkMode = bkOpaque;
+    int32_t mapMode = 1;  // MM_TEXT
+    Pt position{0, 0};
+};
+}  // namespace platform
+
+namespace soft {
+
+using DeviceContext = platform::DcTag;
+
+// A device context that draws into `surface` (a window's, say); the surface
+// must outlive it. Free it with releaseSurfaceDc.
+platform::Dc makeSurfaceDc(Surface& surface);
+void releaseSurfaceDc(platform::Dc dc);
+
+// What a device context draws into, for presenting it; null for a null dc.
+Surface* dcSurface(platform::Dc dc);
+
+// The process's screen: 1024 by 768, 32-bit colour.
+Surface& screenSurface();
+
+}  // namespace soft

@@ -1,0 +1,83 @@
+// The test desktop on Win32: real top-level windows, messages sent to the
+// window procedure, input injected with SendInput, and the clock overridden.
+
+#include <optional>
+
+#include "gui/platform/TestDesktop.h"
+#include "gui/platform/win32/Handles.h"
+#include "gui/platform/win32/TickOverride.h"
+
+namespace platform::desktop {
+using namespace win32;
+
+namespace {
+const char* hostClass() {
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "SkyrunTestHost";
+        registered = RegisterClassA(&windowClass) != 0;
+    }
+    return "SkyrunTestHost";
+}
+
+void sendKey(int32_t virtualKey, bool down) {
+    INPUT input{};
+    if (virtualKey == vkLeftButton || virtualKey == vkRightButton || virtualKey == vkMiddleButton) {
+        input.type = INPUT_MOUSE;
+        if (virtualKey == vkLeftButton) input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+        if (virtualKey == vkRightButton) input.mi.dwFlags = down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP;
+        if (virtualKey == vkMiddleButton) input.mi.dwFlags = down ? MOUSEEVENTF_MIDDLEDOWN : MOUSEEVENTF_MIDDLEUP;
+    } else {
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = WORD(virtualKey);
+        input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    }
+    SendInput(1, &input, sizeof input);
+}
+}  // namespace
+
+Window createHostWindow(int32_t width, int32_t height, int32_t screenX, int32_t screenY) {
+    HWND window = CreateWindowExA(0, hostClass(), "Host", WS_POPUP | WS_VISIBLE, screenX, screenY,
+                                  width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    return fromHwnd(window);
+}
+
+void destroyHostWindow(Window window) { DestroyWindow(toHwnd(window)); }
+
+Window firstChild(Window window) { return fromHwnd(GetWindow(toHwnd(window), GW_CHILD)); }
+
+void postPaint(Window window) {
+    InvalidateRect(toHwnd(window), nullptr, FALSE);
+    UpdateWindow(toHwnd(window));
+}
+
+void postPress(Window window, uint32_t message, int32_t x, int32_t y) {
+    SendMessageA(toHwnd(window), message, 0, MAKELPARAM(x, y));
+}
+
+void postMessage(Window window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    SendMessageA(toHwnd(window), message, wParam, lParam);
+}
+
+ColorRef windowPixel(Window window, int32_t x, int32_t y) {
+    HDC dc = GetDC(toHwnd(window));
+    COLORREF color = GetPixel(dc, x, y);
+    ReleaseDC(toHwnd(window), dc);
+    return color;
+}
+
+void setHeld(int32_t virtualKey, bool down) { sendKey(virtualKey, down); }
+
+void releaseAll() {
+    for (int32_t key : {vkLeftButton, vkMiddleButton, vkRightButton, vkShift, vkControl, vkAlt})
+        if (GetAsyncKeyState(key) & 0x8000) sendKey(key, false);
+}
+
+void setPointer(Pt screen) { SetCursorPos(screen.x, screen.y); }
+void setTicks(uint32_t ticks) { tickOverride() = ticks; }
+void useRealTicks() { tickOverride().reset(); }
+
+}  // namespace platform::desktop

@@ -1,0 +1,40 @@
+#pragma once
+// The host's own top-level window that a plug-in's editor opens in, with
+// the ways a test or demo drives it: real button presses and held keys
+// injected through the window system, and screenshots of its pixels.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+enum class InputKey { leftButton, middleButton, rightButton, shift, control, alt };
+
+struct Screenshot {
+    int32_t width = 0, height = 0;
+    std::vector<uint8_t> rgb;  // rows top to bottom, three bytes a pixel
+};
+
+class HostWindow {
+public:
+    // Null with `error` set when no window can be made (no display, say).
+    static std::unique_ptr<HostWindow> create(int32_t width, int32_t height, const char* title,
+                                              std::string& error);
+    virtual ~HostWindow() = default;
+
+    // The handle the editor opens in: an HWND, or an X11 window id.
+    virtual void* parentHandle() = 0;
+    // Handles what the window system has queued; false once the user closed the window.
+    virtual bool pumpEvents() = 0;
+    virtual bool capture(Screenshot& shot) = 0;
+    // Moves the pointer to the window point, as the user would.
+    virtual void movePointer(int32_t x, int32_t y) = 0;
+    virtual void setHeld(InputKey key, bool down) = 0;
+    // A press and release at a window point.
+    void click(InputKey button, int32_t x, int32_t y) {
+        movePointer(x, y);
+        setHeld(button, true);
+        pumpEvents();
+        setHeld(button, false);
+    }
+};

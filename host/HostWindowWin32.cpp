@@ -1,0 +1,144 @@
+// The host window on Windows, with input injected through SendInput.
+
+#include <windows.h>
+
+#include "host/HostWindow.h"
+
+namespace {
+bool userClosed = false;
+
+LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE) {
+        userClosed = true;
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+class Win32HostWindow : public HostWindow {
+public:
+    Win32HostWindow(HWND window, int32_t width, int32_t height)
+        : window(window), width(width), height(height) {}
+    ~Win32HostWindow() override {
+        for (int key = 0; key < 6; ++key)
+            if (held[key]) setHeld(InputKey(key), false);
+        DestroyWindow(window);
+    }
+
+    void* parentHandle() override { return window; }
+
+    bool pumpEvents() override {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        return !userClosed;
+    }
+
+    bool capture(Screenshot& shot) override {
+        HDC windowDc = GetDC(window);
+        HDC memoryDc = CreateCompatibleDC(windowDc);
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;  // top-down rows
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        HBITMAP section = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bool ok = section != nullptr;
+        if (ok) {
+            HGDIOBJ previous = SelectObject(memoryDc, section);
+            ok = BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY) != 0;
+            GdiFlush();
+            shot.width = width;
+            shot.height = height;
+            shot.rgb.resize(size_t(width) * size_t(height) * 3);
+            const auto* pixels = static_cast<const uint8_t*>(bits);
+            for (size_t i = 0; i < size_t(width) * size_t(height); ++i) {
+                shot.rgb[i * 3] = pixels[i * 4 + 2];
+                shot.rgb[i * 3 + 1] = pixels[i * 4 + 1];
+                shot.rgb[i * 3 + 2] = pixels[i * 4];
+            }
+            SelectObject(memoryDc, previous);
+            DeleteObject(section);
+        }
+        DeleteDC(memoryDc);
+        ReleaseDC(window, windowDc);
+        return ok;
+    }
+
+    void movePointer(int32_t x, int32_t y) override {
+        POINT point{x, y};
+        ClientToScreen(window, &point);
+        SetCursorPos(point.x, point.y);
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = LONG(point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1));
+        input.mi.dy = LONG(point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1));
+        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, &input, sizeof input);
+    }
+
+    void setHeld(InputKey key, bool down) override {
+        held[int(key)] = down;
+        INPUT input{};
+        switch (key) {
+        case InputKey::leftButton:
+        case InputKey::middleButton:
+        case InputKey::rightButton: {
+            static const DWORD downFlags[] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_MIDDLEDOWN,
+                                              MOUSEEVENTF_RIGHTDOWN};
+            static const DWORD upFlags[] = {MOUSEEVENTF_LEFTUP, MOUSEEVENTF_MIDDLEUP,
+                                            MOUSEEVENTF_RIGHTUP};
+            input.type = INPUT_MOUSE;
+            input.mi.dwFlags = (down ? downFlags : upFlags)[int(key)];
+            break;
+        }
+        default: {
+            static const WORD keys[] = {VK_SHIFT, VK_CONTROL, VK_MENU};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = keys[int(key) - int(InputKey::shift)];
+            input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+            break;
+        }
+        }
+        SendInput(1, &input, sizeof input);
+    }
+
+private:
+    HWND window;
+    int32_t width, height;
+    bool held[6] = {};
+};
+}  // namespace
+
+std::unique_ptr<HostWindow> HostWindow::create(int32_t width, int32_t height, const char* title,
+                                               std::string& error) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = hostWindowProc;
+        windowClass.hInstance = instance;
+        windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+        windowClass.hbrBackground = HBRUSH(COLOR_WINDOW + 1);
+        windowClass.lpszClassName = "SkyrunHostWindow";
+        registered = RegisterClassA(&windowClass) != 0;
+    }
+    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    RECT frame{0, 0, width, height};
+    AdjustWindowRect(&frame, style, FALSE);
+    HWND window = CreateWindowExA(0, "SkyrunHostWindow", title, style, 0, 0,
+                                  frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                                  nullptr, instance, nullptr);
+    if (!window) {
+        error = "cannot create a window";
+        return nullptr;
+    }
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    return std::make_unique<Win32HostWindow>(window, width, height);
+}

@@ -1,0 +1,128 @@
+// Pixels drawn through a DrawContext, read back from a memory canvas.
+
+#include <gtest/gtest.h>
+
+#include "tests/support/Canvas.h"
+
+namespace {
+constexpr uint32_t kRedRgb = 0xFF0000;
+}
+
+TEST(DrawContext, OutlineAndInnerFillTileTheRectangle) {
+    Canvas canvas(20, 10);
+    auto context = canvas.context();
+    context->setPenColor(kRed);
+    context->outlineRect(Rect(0, 0, 10, 5));
+    for (int x = 0; x <= 10; ++x) {
+        EXPECT_EQ(canvas.pixel(x, 0), kRedRgb) << x;
+        EXPECT_EQ(canvas.pixel(x, 5), kRedRgb) << x;
+    }
+    for (int y = 0; y <= 5; ++y) {
+        EXPECT_EQ(canvas.pixel(0, y), kRedRgb) << y;
+        EXPECT_EQ(canvas.pixel(10, y), kRedRgb) << y;
+    }
+    EXPECT_EQ(canvas.countOther(1, 1, 10, 5, 0x000000), 0);  // inside untouched
+    EXPECT_EQ(canvas.pixel(11, 0), 0u);
+    EXPECT_EQ(canvas.pixel(0, 6), 0u);
+
+    context->setBrushColor(kBlue);
+    context->fillRectInner(Rect(0, 0, 10, 5));
+    EXPECT_EQ(canvas.countOther(1, 1, 10, 5, 0x0000FF), 0);
+    EXPECT_EQ(canvas.pixel(10, 3), kRedRgb);  // right column stays the outline's
+    EXPECT_EQ(canvas.pixel(4, 5), kRedRgb);
+    EXPECT_EQ(canvas.pixel(0, 2), kRedRgb);
+}
+
+TEST(DrawContext, LinesLeaveOutTheirEndPixel) {
+    Canvas canvas(20, 20);
+    auto context = canvas.context();
+    context->setPenColor(kWhite);
+    context->penMoveTo({2, 3});
+    context->penLineTo({12, 3});
+    EXPECT_EQ(canvas.countOther(2, 3, 12, 4, 0xFFFFFF), 0);
+    EXPECT_EQ(canvas.pixel(12, 3), 0u);
+    context->penLineTo({12, 10});  // continues from the pen position
+    EXPECT_EQ(canvas.countOther(12, 3, 13, 10, 0xFFFFFF), 0);
+    EXPECT_EQ(canvas.pixel(12, 10), 0u);
+}
+
+TEST(DrawContext, PenStyleWidthAndPixelsAreIndependent) {
+    Canvas canvas(40, 10);
+    auto context = canvas.context();
+    context->setPenStyle(1);
+    context->setPenColor(kRed);  // rebuilding the pen keeps it dotted
+    context->penMoveTo({0, 2});
+    context->penLineTo({30, 2});
+    int gaps = 30 - (30 - canvas.countOther(0, 2, 30, 3, kRedRgb));
+    EXPECT_GT(gaps, 5);
+    EXPECT_LT(gaps, 25);
+
+    context->plotPixel({5, 7}, kGreen);
+    EXPECT_EQ(canvas.pixel(5, 7), 0x00FF00u);
+    EXPECT_TRUE(context->penColor().sameRgb(kRed));  // the pen is not used or changed
+
+    context->setPenStyle(0);
+    context->setPenWidth(1);
+    context->penMoveTo({0, 5});
+    context->penLineTo({30, 5});
+    EXPECT_EQ(canvas.countOther(0, 5, 30, 6, kRedRgb), 0);
+}
+
+TEST(DrawContext, FontTableFallsBackToTheFirstFont) {
+    Canvas canvas(10, 10);
+    auto context = canvas.context();
+    context->selectFont(9, 0);
+    EXPECT_EQ(context->fontSize(), 12);
+    context->selectFont(-1, 0);
+    EXPECT_EQ(context->fontSize(), 12);
+    context->selectFont(4, 20);
+    EXPECT_EQ(context->fontSize(), 20);
+    context->selectFont(5, 0);
+    EXPECT_EQ(context->fontSize(), 9);
+    context->selectFont(6, 0);
+    EXPECT_EQ(context->fontSize(), 13);
+}
+
+TEST(DrawContext, LeftAlignedTextStartsOnePixelIn) {
+    Canvas mine(120, 20), reference(120, 20);
+    auto context = mine.context();
+    context->selectFont(3, 0);
+    context->setInkColor(kWhite);
+    context->printText("Skyrun 42", Rect(10, 0, 110, 20), 0, 0);
+    EXPECT_GT(mine.countOther(0, 0, 120, 20, 0x000000), 10);  // something was written
+
+    auto plain = reference.context();
+    plain->selectFont(3, 0);
+    plain->setInkColor(kWhite);
+    platform::Box box{11, 0, 110, 20};
+    platform::drawText(reference.dc(), "Skyrun 42", 9, box,
+                       platform::dtSingleLine | platform::dtVCenter | platform::dtLeft);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 120; ++x) ASSERT_EQ(mine.pixel(x, y), reference.pixel(x, y)) << x << "," << y;
+}
+
+TEST(DrawContext, CentredAndOpaqueText) {
+    Canvas canvas(100, 20);
+    auto context = canvas.context();
+    context->selectFont(4, 0);
+    context->setInkColor(kWhite);
+    context->printText("0", Rect(0, 0, 100, 20), 0, 1);
+    int left = 100, right = -1, top = 20, bottom = -1;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 100; ++x)
+            if (canvas.pixel(x, y) != 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    ASSERT_GE(right, left);
+    EXPECT_NEAR((left + right) / 2.0, 50.0, 2.0);
+    EXPECT_NEAR((top + bottom) / 2.0, 10.0, 2.0);
+
+    context->setBrushColor(kBlue);  // also the background colour for opaque text
+    context->printText("0", Rect(0, 0, 100, 20), 1, 1);
+    int blue = 100 * 20 - canvas.countOther(0, 0, 100, 20, 0x0000FF);
+    EXPECT_GT(blue, 20);  // the character cell is filled behind the glyph
+    EXPECT_EQ(canvas.pixel(2, 10), 0u);  // but not the rest of the rectangle
+}
