@@ -95,6 +95,7 @@ class Canvas:
         for i in range(steps + 1):
             self.put(round(x0 + (x1 - x0) * i / steps), round(y0 + (y1 - y0) * i / steps), paint)
 
+
 def rounded_box_distance(x, y, box, radius):
     """Signed distance from the pixel centre (x, y) to the edge of a box with
     rounded corners: negative inside."""
@@ -191,7 +192,6 @@ GLYPHS = {
     "t": [".#..", ".#..", "###.", ".#..", ".#..", ".#.#", "..#."],
     " ": ["...", "...", "...", "...", "...", "...", "..."],
 }
-GLYPH_HEIGHT = 7
 
 
 def text_width(text, scale=1, spacing=1):
@@ -416,12 +416,13 @@ def woods_tile():
 
     def in_forest(x, y):
         edge = min(x, y, TILE - 1 - x, TILE - 1 - y)
-        return edge >= BAND + 4 and outline(x, y) + edge / 80.0 > 0.66
+        reach = math.hypot(x + 0.5 - MIDDLE, y + 0.5 - MIDDLE) / 56
+        return edge >= BAND + 4 and (outline(x, y) - 0.5) * 0.9 + 1.0 - reach > 0.02
 
     tile.fill_where(in_forest, lambda x, y: shade((34, 64, 32), 0.85 + 0.3 * LEAF_GRAIN(x, y)))
     crowns = [p for p in scatter(rng, 400, (BAND + 6, BAND + 6, TILE - BAND - 6, TILE - BAND - 6), 5.2)
               if in_forest(int(p[0]), int(p[1]))]
-    loners = [p for p in scatter(rng, 8, (BAND + 5, BAND + 5, TILE - BAND - 8, TILE - BAND - 8), 10, crowns)]
+    loners = scatter(rng, 8, (BAND + 5, BAND + 5, TILE - BAND - 8, TILE - BAND - 8), 10, crowns)
     for x, y in sorted(crowns + loners, key=lambda p: p[1]):
         draw_tree(tile, x, y, rng.uniform(3.4, 5.2), rng.choice(TREE_GREENS))
     finish_band(tile)
@@ -458,7 +459,8 @@ def draw_fields(tile, rng, columns, hedge_trees=True):
             for top in edges[1:-1]:
                 for x in range(left + 3, right - 3, 7):
                     if rng.random() < 0.5:
-                        draw_tree(tile, x + rng.uniform(0, 3), top + 0.5, rng.uniform(1.8, 2.6), rng.choice(TREE_GREENS))
+                        draw_tree(tile, x + rng.uniform(0, 3), top + 0.5, rng.uniform(1.8, 2.6),
+                                  rng.choice(TREE_GREENS))
 
 
 def fields_tile():
@@ -699,6 +701,7 @@ PLANE_LEFT = [
     ".......o.......",
 ]
 
+
 def sprite_from_map(rows):
     canvas = Canvas(len(rows[0]), len(rows))
     for y, row in enumerate(rows):
@@ -740,7 +743,7 @@ def breaking_plane(stage, stages=5):
             falloff = 1.0 - (math.hypot(x + 0.5 - c[0], y + 0.5 - c[1]) / r) ** 2
             density = strength * falloff * (0.4 + texture(x, y))
             return BAYER[y % 4][x % 4] < density * 16
-        canvas.fill_where(inside, colour)
+        canvas.fill_where(inside, colour, (1, 1, 14, 22))
     pieces = [  # (box in the level picture, direction it flies)
         ((0, 7, 6, 13), (-1.0, 0.5)),
         ((9, 7, 15, 13), (1.0, 0.7)),
@@ -917,7 +920,9 @@ def start_lamp(canvas):
     left, top, right, bottom = START_LAMP
     cx, cy, radius = (left + right) / 2, (top + bottom) / 2, (right - left) / 2
     canvas.fill_circle(cx + 1, cy + 1, radius, (112, 114, 120))
-    canvas.fill_circle(cx, cy, radius, lambda x, y: mix((226, 228, 232), (92, 94, 100), (x + y - left - top) / (2 * radius * 2)))
+    # A metal ring, bright at the top left, round the lamp.
+    ring = lambda x, y: mix((226, 228, 232), (92, 94, 100), (x + y - left - top) / (4 * radius))
+    canvas.fill_circle(cx, cy, radius, ring)
 
     def glow(x, y):
         distance = math.hypot(x + 0.5 - (cx - 3), y + 0.5 - (cy - 3)) / (radius * 1.3)
@@ -930,15 +935,16 @@ def start_lamp(canvas):
 def arrow_key(canvas, tip_x, tip_y, direction, label):
     """A key shaped as an arrow pointing left (direction -1) or right (+1)."""
     length, head, shaft = 22, 10, 5
+
     def points(dx, dy):
-        d = direction
         outline = [(0, 0), (head, -head), (head, -shaft), (length, -shaft),
                    (length, shaft), (head, shaft), (head, head)]
-        return [(tip_x - d * px + dx, tip_y + py + dy) for px, py in outline]
+        return [(tip_x - direction * px + dx, tip_y + py + dy) for px, py in outline]
     canvas.fill_polygon(points(1, 2), (110, 112, 120))
     canvas.fill_polygon(points(0, 0), (52, 58, 76))
-    canvas.fill_polygon([(x, y) for x, y in points(0, 0)][:4] + [(tip_x - direction * length, tip_y - 2), (tip_x - direction * 3, tip_y - 1)],
-                        (84, 92, 116))
+    # The upper half of the arrow catches the light.
+    upper = points(0, 0)[:4] + [(tip_x - direction * length, tip_y - 2), (tip_x - direction * 3, tip_y - 1)]
+    canvas.fill_polygon(upper, (84, 92, 116))
     draw_label(canvas, tip_x - direction * length / 2, tip_y + head + 5, label, INK, INK_GLOW)
 
 
@@ -967,9 +973,10 @@ def logo(canvas):
     draw_text(canvas, text_left + 1, top + 4, text, (20, 20, 28), scale, spacing=2)
     draw_text(canvas, text_left, top + 3, text, lambda x, y: mix((255, 226, 90), (232, 120, 30), (y - top - 3) / 14),
               scale, spacing=2)
+    text_right = text_left + width
     for row, length in [(7, 8), (10, 11), (13, 8)]:
         canvas.fill_rect(text_left - 4 - length, top + row, text_left - 4, top + row + 1, (232, 150, 50))
-        canvas.fill_rect(text_left + width + 4, top + row, text_left + width + 4 + length, top + row + 1, (232, 150, 50))
+        canvas.fill_rect(text_right + 4, top + row, text_right + 4 + length, top + row + 1, (232, 150, 50))
 
 
 def background():

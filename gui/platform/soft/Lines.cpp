@@ -6,7 +6,9 @@
 // style, as a band of that width with a round cap (an ellipse of the pen's
 // width) at each end.
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "gui/platform/soft/ColorMapping.h"
 #include "gui/platform/soft/Raster.h"
@@ -53,7 +55,7 @@ void strokeSegment(DeviceContext& dc, platform::Pt from, platform::Pt to, int32_
         strokeWide(surface, from, to, pen.width, ink);
         return;
     }
-    int32_t length = std::max(std::abs(to.x - from.x), std::abs(to.y - from.y));
+    int64_t length = std::max(std::llabs(int64_t(to.x) - from.x), std::llabs(int64_t(to.y) - from.y));
     if (pen.style != platform::penDot) {
         traceLine(from, to, surface.width(), surface.height(),
                   [&](int32_t x, int32_t y, int32_t) { surface.row(y)[x] = ink; });
@@ -67,7 +69,7 @@ void strokeSegment(DeviceContext& dc, platform::Pt from, platform::Pt to, int32_
                       if (on || opaque) surface.row(y)[x] = on ? ink : gap;
                   });
     }
-    dashIndex = (dashIndex + length) % (2 * dotLength);
+    dashIndex = int32_t((dashIndex + length) % (2 * dotLength));
 }
 
 }  // namespace soft

@@ -76,9 +76,15 @@ bool EllipseShape::contains(int32_t x, int32_t y) const {
     return span(y, x0, x1) && x >= x0 && x < x1;
 }
 
-bool EllipseShape::onEdge(int32_t x, int32_t y) const {
-    return contains(x, y) && (!contains(x - 1, y) || !contains(x + 1, y) ||
-                              !contains(x, y - 1) || !contains(x, y + 1));
+// A pen edge pixel is a covered one with an uncovered four-neighbour; rows
+// are centred, so what is left is one run.
+bool EllipseShape::interior(int32_t y, int32_t& x0, int32_t& x1) const {
+    int32_t above0, above1, below0, below1;
+    if (!span(y, x0, x1) || !span(y - 1, above0, above1) || !span(y + 1, below0, below1))
+        return false;
+    x0 = std::max({x0 + 1, above0, below0});
+    x1 = std::min({x1 - 1, above1, below1});
+    return x0 < x1;
 }
 
 double EllipseShape::angleOf(double x, double y) const {

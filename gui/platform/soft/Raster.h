@@ -75,9 +75,9 @@ public:
     int32_t bottom() const { return endRow; }  // excluded
     // The covered pixels of row y: [x0, x1); false when there are none.
     bool span(int32_t y, int32_t& x0, int32_t& x1) const;
+    // The covered pixels of row y that no pen edge touches: [x0, x1).
+    bool interior(int32_t y, int32_t& x0, int32_t& x1) const;
     bool contains(int32_t x, int32_t y) const;
-    // A covered pixel with an uncovered four-neighbour: where a pen draws.
-    bool onEdge(int32_t x, int32_t y) const;
     // Counter-clockwise angle of a point seen from the centre, in radians
     // [0, 2 pi), on the ellipse scaled to a circle.
     double angleOf(double x, double y) const;

@@ -3,6 +3,7 @@
 // window's or the screen's. Colour surfaces hold 0x00RRGGBB per pixel,
 // monochrome ones 0 or 1, so raster operations work on both alike.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

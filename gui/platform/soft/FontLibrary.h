@@ -1,0 +1,51 @@
+#pragma once
+// Faces found through fontconfig and rasterised by FreeType, one-bit (GDI's
+// default quality on Wine draws the toolkit's small sizes unsmoothed), with
+// every glyph kept once rendered so steady drawing allocates nothing.
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "gui/platform/soft/Objects.h"
+
+namespace soft {
+
+struct Glyph {
+    int32_t left = 0, top = 0;  // of the bitmap, from the pen position on the baseline
+    int32_t width = 0, height = 0;
+    int32_t advance = 0;
+    size_t offset = 0;  // of its coverage in the font's store, one byte a pixel
+    bool loaded = false;
+};
+
+// One face at one pixel size, with GDI's cell metrics.
+class SizedFont {
+public:
+    SizedFont(FT_Face face, int32_t pixelsPerEm);
+    ~SizedFont();
+    SizedFont(const SizedFont&) = delete;
+    SizedFont& operator=(const SizedFont&) = delete;
+
+    int32_t ascent() const { return ascender; }
+    int32_t cellHeight() const { return ascender + descender; }
+    // The glyph of a character of the ANSI text, rendered on first use.
+    const Glyph& glyph(unsigned char code);
+    // Row-major coverage of a glyph: 1 where it is inked.
+    const uint8_t* coverage(const Glyph& glyph) const { return store.data() + glyph.offset; }
+
+private:
+    FT_Face face;
+    FT_Size size = nullptr;
+    int32_t ascender = 0, descender = 0;
+    std::array<Glyph, 256> glyphs{};
+    std::vector<uint8_t> store;
+};
+
+// The face and size a font object stands for; null when none can be loaded.
+SizedFont* sizedFontFor(Font& font);
+
+}  // namespace soft

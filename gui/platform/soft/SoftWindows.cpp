@@ -1,0 +1,147 @@
+// The software platform's window functions: classes, windows, messages and
+// the device contexts that draw into a window's picture.
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "gui/platform/soft/DeviceContext.h"
+#include "gui/platform/soft/SoftWindow.h"
+#include "gui/platform/soft/WindowSystem.h"
+
+namespace soft {
+using namespace platform;
+namespace {
+std::map<std::string, WindowProc>& classes() {
+    static std::map<std::string, WindowProc> registered;
+    return registered;
+}
+std::set<SoftWindow*>& liveWindows() {
+    static std::set<SoftWindow*> windows;
+    return windows;
+}
+}  // namespace
+
+SoftWindow* asSoftWindow(Window window) {
+    auto* candidate = reinterpret_cast<SoftWindow*>(window);
+    return liveWindows().count(candidate) ? candidate : nullptr;
+}
+
+Window handleOf(SoftWindow* window) { return reinterpret_cast<Window>(window); }
+
+SoftWindow* newWindow(SoftWindow* parent, int32_t width, int32_t height) {
+    auto* window = new SoftWindow;
+    window->parent = parent;
+    window->width = width;
+    window->height = height;
+    if (parent) {
+        window->x = parent->x;
+        window->y = parent->y;
+        parent->children.push_back(window);
+    }
+    window->picture = Surface(width, height, PixelFormat::colour);
+    liveWindows().insert(window);
+    return window;
+}
+
+intptr_t deliver(SoftWindow* window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    if (!window->proc) return 0;
+    return window->proc(handleOf(window), message, wParam, lParam);
+}
+
+void freeWindow(SoftWindow* window) {
+    while (!window->children.empty()) freeWindow(window->children.back());
+    deliver(window, msgDestroy);
+    if (window->x11Window) destroyX11Child(window);
+    if (window->parent) std::erase(window->parent->children, window);
+    liveWindows().erase(window);
+    delete window;
+}
+
+Dc windowDc(Window window) {
+    SoftWindow* soft = asSoftWindow(window);
+    return soft ? makeSurfaceDc(soft->picture) : nullptr;
+}
+
+void releaseWindowDc(Window window, Dc dc) {
+    if (!dc) return;
+    SoftWindow* soft = asSoftWindow(window);
+    if (soft && soft->x11Window) presentX11(soft);
+    releaseSurfaceDc(dc);
+}
+
+}  // namespace soft
+
+namespace platform {
+using namespace ::soft;
+
+bool registerWindowClass(const char* className, WindowProc proc, void*) {
+    if (!className || !proc || classes().count(className)) return false;
+    classes()[className] = proc;
+    return true;
+}
+
+void unregisterWindowClass(const char* className, void*) {
+    if (className) classes().erase(className);
+}
+
+Window createChildWindow(const char* className, Window parent, int32_t width, int32_t height,
+                         void*) {
+    auto found = className ? classes().find(className) : classes().end();
+    if (found == classes().end() || !parent || width <= 0 || height <= 0) return nullptr;
+    SoftWindow* parentWindow = asSoftWindow(parent);
+    SoftWindow* window = newWindow(parentWindow, width, height);
+    window->proc = found->second;
+    if (!parentWindow && !createX11Child(window, static_cast<unsigned long>(
+                                                     reinterpret_cast<uintptr_t>(parent)))) {
+        freeWindow(window);
+        return nullptr;
+    }
+    return handleOf(window);
+}
+
+bool destroyWindow(Window window) {
+    SoftWindow* soft = asSoftWindow(window);
+    if (!soft) return false;
+    freeWindow(soft);
+    return true;
+}
+
+intptr_t defaultWindowProc(Window, uint32_t, uintptr_t, intptr_t) { return 0; }
+
+void setWindowUserData(Window window, void* data) {
+    if (SoftWindow* soft = asSoftWindow(window)) soft->userData = data;
+}
+
+void* windowUserData(Window window) {
+    SoftWindow* soft = asSoftWindow(window);
+    return soft ? soft->userData : nullptr;
+}
+
+bool hasUpdateRegion(Window window) {
+    SoftWindow* soft = asSoftWindow(window);
+    return soft && soft->updatePending;
+}
+
+Dc beginPaint(Window window, PaintState& state) {
+    state.dc = getDc(window);
+    if (SoftWindow* soft = asSoftWindow(window)) soft->updatePending = false;
+    return state.dc;
+}
+
+void endPaint(Window window, PaintState& state) {
+    releaseDc(window, state.dc);
+    state.dc = nullptr;
+}
+
+void dispatchPendingMessages() { drainX11Events(); }
+
+Pt screenToWindow(Window window, Pt point) {
+    SoftWindow* soft = asSoftWindow(window);
+    if (!soft) return point;
+    if (soft->x11Window && x11ScreenToWindow(soft, point)) return point;
+    return {point.x - soft->x, point.y - soft->y};
+}
+
+}  // namespace platform
+
