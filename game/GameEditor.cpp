@@ -10,6 +10,7 @@
 #include "gui/ValueDisplay.h"
 #include "gui/ViewFrame.h"
 #include "plugin/GamePlugin.h"
+#include "plugin/GameStatus.h"
 
 namespace {
 constexpr Rect kGameRect(66, 19, 236, 172);
@@ -158,4 +159,12 @@ void GameEditor::updateViews(RandomStream& random) {
         if (livesDisplay) livesDisplay->setValue(float(gameView->lives()));
     }
     blockInViews.store(false);
+}
+
+void GameEditor::fillStatus(GameStatus& status) const {
+    status.editorOpen = gameEffect()->soundEvents().editorOpen;
+    status.steps = gameView ? gameView->stepCount() : 0;
+    status.score = gameView ? gameView->score() : 0;
+    status.lives = gameView ? gameView->lives() : 0;
+    status.gameOvers = gameView ? gameView->gameOverCount() : 0;
 }

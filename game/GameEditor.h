@@ -15,6 +15,7 @@ class Bitmap;
 class GameEffectBase;
 class GameView;
 class GamePlugin;
+struct GameStatus;
 class ValueDisplay;
 
 class GameEditor : public EditorBase, public ControlListener, public EndOfBlockViews {
@@ -29,6 +30,9 @@ public:
     void parameterChanged(int32_t index, float value) override;
     void valueChanged(DrawContext* context, Control* control) override;
     void updateViews(RandomStream& random) override;
+
+    // The game's state for the project's own status query.
+    void fillStatus(GameStatus& status) const;
 
     GameView* getGameView() const { return gameView; }
     ValueDisplay* getScoreDisplay() const { return scoreDisplay; }

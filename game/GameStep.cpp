@@ -60,6 +60,7 @@ void GameView::paint(DrawContext* context) {
     if (w.gameState != GameState::gameOver) spawnEnemy();
     moveBullets();
     showPlayArea(context);
+    steps = steps + 1;
 }
 
 void GameView::pollInput(DrawContext* context) {
@@ -138,6 +139,7 @@ void GameView::testPlaneCollisions() {
         if (w.lives == 0) {
             w.bannerY = 0;
             w.gameState = GameState::gameOver;
+            gamesLost = gamesLost + 1;
         }
     }
 }

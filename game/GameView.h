@@ -32,6 +32,11 @@ public:
     int32_t score() const { return worldState.score; }
     int32_t lives() const { return worldState.lives; }
 
+    // For the status query: steps painted and games lost since the view was
+    // made; a restart keeps them.
+    int32_t stepCount() const { return steps; }
+    int32_t gameOverCount() const { return gamesLost; }
+
     const GameWorld& world() const { return worldState; }
     OffscreenContext* offscreenContext() const { return offscreen; }
 
@@ -81,4 +86,6 @@ private:
     Bitmap** cloudBitmaps = nullptr;
     Bitmap* enemyBitmap = nullptr;
     Bitmap* gameOverBitmap = nullptr;
+    Relaxed<int32_t> steps{0};
+    Relaxed<int32_t> gamesLost{0};
 };

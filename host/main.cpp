@@ -16,7 +16,9 @@ void printUsage() {
                  "                 [--replacing|--accumulating]\n"
                  "                 streams a WAV file through the effect\n"
                  "  editor MODULE [--idles N] [--audio] [--script FILE] [--screenshot FILE.png]\n"
-                 "                 opens the editor in a window and drives it\n");
+                 "                 opens the editor in a window and drives it\n"
+                 "  demo MODULE --seconds S --out DIR\n"
+                 "                 plays the game with audio running; writes sound and pictures\n");
 }
 }  // namespace
 
@@ -30,6 +32,7 @@ int main(int argc, char** argv) {
     if (command == "info") return runInfo(args);
     if (command == "render") return runRender(args);
     if (command == "editor") return runEditor(args);
+    if (command == "demo") return runDemo(args);
     std::fprintf(stderr, "skyrun-host: unknown command '%s'\n", command.c_str());
     printUsage();
     return 2;

@@ -2,6 +2,7 @@
 
 #include "game/GameEditor.h"
 #include "gui/EditorBase.h"
+#include "plugin/GameStatus.h"
 #include "plugin/ModuleState.h"
 
 GamePlugin::EditorFactory GamePlugin::editorFactory = createGameEditor;
@@ -17,4 +18,14 @@ GamePlugin::GamePlugin(HostCallback hostCallback) : GameEffectBase(hostCallback)
 void GamePlugin::setParameter(int32_t index, float value) {
     GameEffectBase::setParameter(index, value);
     if (editor) editor->parameterChanged(index, value);
+}
+
+intptr_t GamePlugin::vendorSpecific(int32_t index, intptr_t value, void* ptr, float) {
+    if (index != kStatusQueryIndex || value != kStatusQueryValue || !ptr) return 0;
+    auto* status = static_cast<GameStatus*>(ptr);
+    if (status->size != int32_t(sizeof(GameStatus))) return 0;
+    auto* gameEditor = dynamic_cast<GameEditor*>(editor);
+    if (!gameEditor) return 0;
+    gameEditor->fillStatus(*status);
+    return 1;
 }

@@ -94,6 +94,10 @@ TEST(GameHit, TheLastLifeBringsTheBannerAndSilencesTheAircraft) {
         EXPECT_EQ(t.game.view.world().nextBullet, 0);
     }
     EXPECT_GT(PlayPicture(t.game.window).differencesFrom(expectedPicture(t, -1)), 0);
+    EXPECT_EQ(t.game.view.gameOverCount(), 1);
+    t.game.click(Point(19, 82));
+    EXPECT_EQ(t.game.view.gameOverCount(), 1);
+    EXPECT_EQ(t.game.view.stepCount(), 51);
 }
 
 TEST(GameHit, CollisionsCountStrictlyInsideTheirSquares) {

@@ -73,6 +73,7 @@ TEST(GameView, StartsANewGameWithTheResetSoundsAndMakesItsPictureOnce) {
     EXPECT_EQ(first->imageHeight(), 281);
     h.step();
     EXPECT_EQ(h.view.offscreenContext(), first);
+    EXPECT_EQ(h.view.stepCount(), 2);
 }
 
 TEST(GameView, GoingAwayWritesTheSilenceSetEvenMidExplosion) {

@@ -178,20 +178,22 @@ TEST(PlatformBlit, TransparentCopyDrawsTheSpriteAndAllocatesNothingOnceWarm) {
     TestBitmap mask(8, 6, black, Depth::mono);
     setBkColor(sprite.dc, white);
     bitBlt(mask.dc, 0, 0, 8, 6, sprite.dc, 0, 0, ropSrcCopy);
-    // The image is worked on in place, so it must not stay selected elsewhere.
-    Dc spriteDc = sprite.dc;
-    Object image = selectObject(spriteDc, createCompatibleBitmap(spriteDc, 1, 1));
+    // A bitmap sits in one device context at a time: take both out of theirs.
+    Object image = selectObject(sprite.dc, createCompatibleBitmap(sprite.dc, 1, 1));
+    Object maskImage = selectObject(mask.dc, createMonochromeBitmap(1, 1));
     ASSERT_EQ(image, sprite.bitmap);
+    ASSERT_EQ(maskImage, mask.bitmap);
 
-    transparentCopy(scene.dc, image, mask.bitmap, 8, 6);
+    transparentCopy(scene.dc, image, maskImage, 8, 6);
     EXPECT_EQ(scene.inkBounds(rgb(127, 127, 127)), (Box{5, 3, 9, 7}));
     EXPECT_EQ(scene.count(red), 16);
     long before = allocationCount();
-    for (int i = 0; i < 20; ++i) transparentCopy(scene.dc, image, mask.bitmap, 8, 6);
+    for (int i = 0; i < 20; ++i) transparentCopy(scene.dc, image, maskImage, 8, 6);
     EXPECT_EQ(allocationCount() - before, 0);
     EXPECT_EQ(scene.count(red), 16);
 
-    deleteObject(selectObject(spriteDc, image));
+    deleteObject(selectObject(sprite.dc, image));
+    deleteObject(selectObject(mask.dc, maskImage));
 }
 
 }  // namespace
