@@ -1,5 +1,6 @@
 // Test helper: `make FILE pcm16|float mono|stereo FRAMES` writes a test
-// signal; `same IN OUT` checks that OUT (stereo) holds exactly IN's samples.
+// signal; `same IN OUT` checks that OUT (stereo) holds exactly IN's samples;
+// `pixel FILE.png X Y` prints a picture's pixel as R G B.
 
 #include <cmath>
 #include <cstdio>
@@ -9,6 +10,10 @@
 #include <string>
 
 #include "host/AudioFile.h"
+
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_PNG
+#include <stb_image.h>
 
 namespace {
 void put(std::string& out, uint32_t value, int bytes) {
@@ -69,11 +74,29 @@ int same(const char* inPath, const char* outPath) {
 }
 }  // namespace
 
+int pixel(const char* path, int x, int y) {
+    int width = 0, height = 0, channels = 0;
+    unsigned char* data = stbi_load(path, &width, &height, &channels, 3);
+    if (!data) {
+        std::fprintf(stderr, "%s: cannot read the picture\n", path);
+        return 1;
+    }
+    bool inside = x >= 0 && y >= 0 && x < width && y < height;
+    if (inside) {
+        const unsigned char* p = data + (size_t(y) * size_t(width) + size_t(x)) * 3;
+        std::printf("%d %d %d\n", p[0], p[1], p[2]);
+    }
+    stbi_image_free(data);
+    return inside ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
     if (argc == 6 && std::strcmp(argv[1], "make") == 0)
         return make(argv[2], std::strcmp(argv[3], "pcm16") == 0,
                     std::strcmp(argv[4], "mono") == 0 ? 1 : 2, std::atoi(argv[5]));
     if (argc == 4 && std::strcmp(argv[1], "same") == 0) return same(argv[2], argv[3]);
-    std::fprintf(stderr, "usage: wav-tool make FILE pcm16|float mono|stereo FRAMES | same IN OUT\n");
+    if (argc == 5 && std::strcmp(argv[1], "pixel") == 0)
+        return pixel(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
+    std::fprintf(stderr, "usage: wav-tool make FILE pcm16|float mono|stereo FRAMES | same IN OUT | pixel FILE X Y\n");
     return 2;
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Faces found through fontconfig and rasterised by FreeType, one-bit (GDI's
-// default quality on Wine draws the toolkit's small sizes unsmoothed), with
-// every glyph kept once rendered so steady drawing allocates nothing.
+// Faces found through fontconfig and rasterised by FreeType one bit deep, as
+// GDI's default quality draws most small sizes, so that inked pixels are
+// exactly the text colour. Every glyph is kept once rendered, so steady
+// drawing allocates nothing.
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
