@@ -7,7 +7,7 @@ setup:
 	@tools/setup.sh
 
 test: setup
-	@tools/run-tests.sh linux win32 win64
+	@tools/run-tests.sh linux win32 win64 tsan
 
 demo: setup
 	@tools/demo.sh

@@ -200,7 +200,7 @@ TEST_F(EditorSession, AudioBlocksAndEditorCloseHandOverSafely) {
         float* out[2] = {out0.data(), out1.data()};
         while (running.load()) record->processReplacing(record, in, out, 32);
     });
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 1000; ++i) {
         record->dispatcher(record, opEditorOpen, 0, 0, host, 0.0f);
         if (i == 0) desktop::postPaint(frameWindow());
         idle();

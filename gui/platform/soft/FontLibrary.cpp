@@ -57,13 +57,16 @@ const Glyph& SizedFont::glyph(unsigned char code) {
 namespace {
 class FontLibrary {
 public:
-    FontLibrary() {
+    // A configuration of our own, so that a host using fontconfig itself
+    // keeps its state when the module goes.
+    FontLibrary() : config(FcInitLoadConfigAndFonts()) {
         if (FT_Init_FreeType(&library) != 0) library = nullptr;
     }
     ~FontLibrary() {
         sized.clear();
         for (auto& [file, face] : faces) FT_Done_Face(face);
         if (library) FT_Done_FreeType(library);
+        if (config) FcConfigDestroy(config);
     }
 
     SizedFont* find(const Font& font) {
@@ -90,7 +93,7 @@ private:
         auto key = std::make_tuple(std::string(font.face.data()), font.weight);
         auto found = matches.find(key);
         if (found != matches.end()) return found->second;
-        FT_Face face = library ? load(font) : nullptr;
+        FT_Face face = library && config ? load(font) : nullptr;
         matches.emplace(std::move(key), face);
         return face;
     }
@@ -101,10 +104,10 @@ private:
         FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
         FcPatternAddInteger(pattern, FC_WEIGHT, FcWeightFromOpenType(font.weight > 0 ? font.weight : 400));
         FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-        FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+        FcConfigSubstitute(config, pattern, FcMatchPattern);
         FcDefaultSubstitute(pattern);
         FcResult result;
-        FcPattern* matched = FcFontMatch(nullptr, pattern, &result);
+        FcPattern* matched = FcFontMatch(config, pattern, &result);
         FcPatternDestroy(pattern);
         if (!matched) return nullptr;
         FcChar8* file = nullptr;
@@ -128,6 +131,7 @@ private:
         return face;
     }
 
+    FcConfig* config;
     FT_Library library = nullptr;
     std::map<std::pair<std::string, int>, FT_Face> faces;
     std::map<std::tuple<std::string, int32_t>, FT_Face> matches;
