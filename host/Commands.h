@@ -8,3 +8,4 @@ int runInfo(const std::vector<std::string>& args);
 int runRender(const std::vector<std::string>& args);
 int runEditor(const std::vector<std::string>& args);
 int runDemo(const std::vector<std::string>& args);
+int runPlay(const std::vector<std::string>& args);

@@ -18,7 +18,8 @@ void printUsage() {
                  "  editor MODULE [--idles N] [--audio] [--script FILE] [--screenshot FILE.png]\n"
                  "                 opens the editor in a window and drives it\n"
                  "  demo MODULE --seconds S --out DIR\n"
-                 "                 plays the game with audio running; writes sound and pictures\n");
+                 "                 plays the game with audio running; writes sound and pictures\n"
+                 "  play MODULE    the game in a window for a person, with live sound\n");
 }
 }  // namespace
 
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
     if (command == "render") return runRender(args);
     if (command == "editor") return runEditor(args);
     if (command == "demo") return runDemo(args);
+    if (command == "play") return runPlay(args);
     std::fprintf(stderr, "skyrun-host: unknown command '%s'\n", command.c_str());
     printUsage();
     return 2;
