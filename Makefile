@@ -7,14 +7,14 @@ setup:
 	@tools/setup.sh
 
 test: setup
-	@tools/run-tests.sh linux win32 win64 tsan
+	@tools/run-tests.sh linux win32 win64 tsan asan fuzz
 
 demo: setup
 	@tools/demo.sh
 
 bench: setup
-	@cmake --preset linux >/dev/null && cmake --build --preset linux --target synth_bench
-	@build/linux/bench/synth_bench
+	@cmake --preset linux >/dev/null && cmake --build --preset linux --target skyrun_bench
+	@build/linux/bench/skyrun_bench --benchmark_min_time=0.2
 
 clean:
 	rm -rf build out
