@@ -95,6 +95,15 @@ void enemyStep(SoundEvents& e, float& a, float& b) {
     b = float(b + double(wave) * pan);
 }
 
+// The input plus the generators, written or added to what the output holds.
+template <OutputMode mode>
+void store(float& out, double value) {
+    if constexpr (mode == OutputMode::Replace)
+        out = float(value);
+    else
+        out = float(value + out);
+}
+
 // With the plane frozen and the gun and rumble silent nothing advances, so
 // the block adds one constant per channel. A game write that lands meanwhile
 // is heard from the next block on.
@@ -112,13 +121,8 @@ void runStill(const SoundEvents& e, float** inputs, float** outputs, int32_t sam
     float* out1 = outputs[1];
     for (int32_t i = 0; i < sampleFrames; ++i) {
         double left = in0[i], right = in1[i];
-        if constexpr (mode == OutputMode::Replace) {
-            out0[i] = float(left + a);
-            out1[i] = float(right + b);
-        } else {
-            out0[i] = float((left + a) + out0[i]);
-            out1[i] = float((right + b) + out1[i]);
-        }
+        store<mode>(out0[i], left + a);
+        store<mode>(out1[i], right + b);
     }
 }
 
@@ -135,13 +139,8 @@ void run(SoundEvents& events, RandomStream& random, float** inputs, float** outp
         planeStep(events, random, a, b);
         gunStep(events, a, b);
         enemyStep(events, a, b);
-        if constexpr (mode == OutputMode::Replace) {
-            out0[i] = float(left + a);
-            out1[i] = float(right + b);
-        } else {
-            out0[i] = float((left + a) + out0[i]);
-            out1[i] = float((right + b) + out1[i]);
-        }
+        store<mode>(out0[i], left + a);
+        store<mode>(out1[i], right + b);
     }
 }
 }  // namespace
