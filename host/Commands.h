@@ -9,3 +9,4 @@ int runRender(const std::vector<std::string>& args);
 int runEditor(const std::vector<std::string>& args);
 int runDemo(const std::vector<std::string>& args);
 int runPlay(const std::vector<std::string>& args);
+int runCheck(const std::vector<std::string>& args);

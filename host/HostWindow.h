@@ -24,6 +24,10 @@ public:
 
     // The handle the editor opens in: an HWND, or an X11 window id.
     virtual void* parentHandle() = 0;
+    // Destroys the native window at once, children and all, as a host that
+    // tears its window down before closing the editor; afterwards only
+    // pumpEvents may be called.
+    virtual void destroyNow() = 0;
     // Handles what the window system has queued; false once the user closed the window.
     virtual bool pumpEvents() = 0;
     virtual bool capture(Screenshot& shot) = 0;

@@ -22,10 +22,16 @@ public:
     ~Win32HostWindow() override {
         for (int key = 0; key < 6; ++key)
             if (held[key]) setHeld(InputKey(key), false);
-        DestroyWindow(window);
+        destroyNow();
     }
 
     void* parentHandle() override { return window; }
+
+    void destroyNow() override {
+        if (!window) return;
+        DestroyWindow(window);
+        window = nullptr;
+    }
 
     bool pumpEvents() override {
         MSG message;

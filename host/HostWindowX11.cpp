@@ -19,11 +19,18 @@ public:
         for (InputKey key : {InputKey::leftButton, InputKey::middleButton, InputKey::rightButton,
                              InputKey::shift, InputKey::control, InputKey::alt})
             if (held[int(key)]) setHeld(key, false);
-        XDestroyWindow(display, window);
+        destroyNow();
         XCloseDisplay(display);
     }
 
     void* parentHandle() override { return reinterpret_cast<void*>(uintptr_t(window)); }
+
+    void destroyNow() override {
+        if (window == None) return;
+        XDestroyWindow(display, window);
+        XSync(display, False);
+        window = None;
+    }
 
     bool pumpEvents() override {
         XSync(display, False);

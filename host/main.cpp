@@ -19,7 +19,8 @@ void printUsage() {
                  "                 opens the editor in a window and drives it\n"
                  "  demo MODULE --seconds S --out DIR\n"
                  "                 plays the game with audio running; writes sound and pictures\n"
-                 "  play MODULE    the game in a window for a person, with live sound\n");
+                 "  play MODULE    the game in a window for a person, with live sound\n"
+                 "  check MODULE   tries the module the way a careful host does before trusting it\n");
 }
 }  // namespace
 
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     if (command == "editor") return runEditor(args);
     if (command == "demo") return runDemo(args);
     if (command == "play") return runPlay(args);
+    if (command == "check") return runCheck(args);
     std::fprintf(stderr, "skyrun-host: unknown command '%s'\n", command.c_str());
     printUsage();
     return 2;

@@ -1,5 +1,6 @@
 # Runs COMMAND and checks its exit status, that every line of EXPECT_FILE
-# appears in its output, and that stderr matches EXPECT_STDERR.
+# appears in its output, that its output ends with EXPECT_LAST_LINE, and that
+# stderr matches EXPECT_STDERR.
 execute_process(COMMAND ${COMMAND}
   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 message("${out}")
@@ -18,6 +19,13 @@ if(EXPECT_FILE)
       message(FATAL_ERROR "missing line: ${line}")
     endif()
   endforeach()
+endif()
+if(EXPECT_LAST_LINE)
+  string(REPLACE "\r\n" "\n" out "${out}")
+  string(REGEX MATCH "${EXPECT_LAST_LINE}\n*$" found "${out}")
+  if(NOT found)
+    message(FATAL_ERROR "the last line does not end with: ${EXPECT_LAST_LINE}")
+  endif()
 endif()
 if(EXPECT_STDERR)
   string(REGEX MATCH "${EXPECT_STDERR}" found "${err}")
