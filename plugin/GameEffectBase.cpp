@@ -52,7 +52,13 @@ GameEffectBase::GameEffectBase(HostCallback hostCallback)
     GameEffectBase::suspend();
 }
 
-GameEffectBase::~GameEffectBase() { delete[] programs; }
+GameEffectBase::~GameEffectBase() {
+    // The game's editor unhooks itself from this effect as it goes, so it goes
+    // while the effect is still whole rather than from the base's destructor.
+    delete editor;
+    editor = nullptr;
+    delete[] programs;
+}
 
 void GameEffectBase::setParameter(int32_t, float) {
     if (editor) editor->requestUpdate();

@@ -182,3 +182,26 @@ TEST_F(GameEffect, EndOfBlockNudgesTheViewsOnlyWhileTheEditorIsOpenAndReady) {
     }
     effect.setEndOfBlockViews(nullptr);
 }
+
+namespace {
+bool editorSawGameEffect = false;
+struct TeardownProbe : EditorBase {
+    using EditorBase::EditorBase;
+    ~TeardownProbe() override {
+        editorSawGameEffect = dynamic_cast<GameEffectBase*>(getEffect()) != nullptr;
+    }
+};
+}  // namespace
+
+TEST(GameEffectTeardown, TheEditorIsDeletedWhileTheEffectIsStillAGameEffect) {
+    GamePlugin::EditorFactory usual = GamePlugin::editorFactory;
+    GamePlugin::editorFactory = [](GamePlugin& plugin) -> EditorBase* {
+        return new TeardownProbe(&plugin);
+    };
+    RecordingHost host;
+    EffectRecord* record = (new GamePlugin(RecordingHost::callback))->getRecord();
+    GamePlugin::editorFactory = usual;
+    editorSawGameEffect = false;
+    record->dispatcher(record, opClose, 0, 0, nullptr, 0.0f);
+    EXPECT_TRUE(editorSawGameEffect);
+}

@@ -52,9 +52,7 @@ T* as(platform::Object object, platform::ObjectKind kind) {
 }
 }  // namespace
 
-Pen* asPen(platform::Object object) { return as<Pen>(object, platform::ObjectKind::pen); }
 Brush* asBrush(platform::Object object) { return as<Brush>(object, platform::ObjectKind::brush); }
-Font* asFont(platform::Object object) { return as<Font>(object, platform::ObjectKind::font); }
 BitmapObject* asBitmap(platform::Object object) {
     return as<BitmapObject>(object, platform::ObjectKind::bitmap);
 }

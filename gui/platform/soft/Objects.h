@@ -43,9 +43,8 @@ struct BitmapObject : platform::ObjectTag {
     Surface surface;
 };
 
-Pen* asPen(platform::Object object);
+// The object as that kind, or null when it is another kind.
 Brush* asBrush(platform::Object object);
-Font* asFont(platform::Object object);
 BitmapObject* asBitmap(platform::Object object);
 
 // What a new device context has selected.

@@ -115,11 +115,15 @@ void drainX11Events() {
             break;
         }
         case DestroyNotify:
-            // The host took its window down first: the frame learns it and stops.
+            // The host took its window down first: the frame learns it and stops,
+            // and the window's record goes with it, as the handle is now dead.
             state.byId.erase(event.xdestroywindow.window);
             window->x11Window = 0;
-            --state.windows;
-            deliver(window, platform::msgDestroy);
+            freeWindow(window);
+            if (--state.windows == 0) {
+                XCloseDisplay(state.display);
+                state.display = nullptr;
+            }
             break;
         default:
             break;
