@@ -14,19 +14,17 @@
 #include <filesystem>
 #include <thread>
 
-#include "gui/EditorRect.h"
 #include "host/AudioFile.h"
 #include "host/Commands.h"
-#include "host/HostWindow.h"
-#include "host/HostedEffect.h"
+#include "host/EditorHost.h"
 #include "host/PngFile.h"
 #include "plugin/GameStatus.h"
 #include "plugin/Opcodes.h"
 
 namespace {
 using Clock = std::chrono::steady_clock;
-constexpr int32_t kBlock = 512;
-constexpr int32_t kRate = 44100;
+constexpr int32_t kBlock = EditorHost::kBlock;
+constexpr int32_t kRate = EditorHost::kRate;
 constexpr int32_t kIdleHz = 30;
 constexpr int32_t kFrameEvery = 3;  // a screenshot every third idle
 constexpr double kPi = 3.14159265358979323846;
@@ -209,28 +207,14 @@ int runDemo(const std::vector<std::string>& args) {
         return 1;
     }
     std::string error;
-    auto effect = HostedEffect::create(args[0], error);
-    if (!effect) {
+    auto host = EditorHost::prepare(args[0], "Skyrun demo", error);
+    if (!host) {
         std::fprintf(stderr, "skyrun-host: %s: %s\n", args[0].c_str(), error.c_str());
         return 1;
     }
-    EditorRect* rect = nullptr;
-    if (!effect->dispatch(opEditorGetRect, 0, 0, &rect) || !rect) {
-        std::fprintf(stderr, "skyrun-host: %s: the effect has no editor\n", args[0].c_str());
-        return 1;
-    }
-    auto window = HostWindow::create(rect->right - rect->left, rect->bottom - rect->top,
-                                     "Skyrun demo", error);
-    if (!window) {
-        std::fprintf(stderr, "skyrun-host: %s\n", error.c_str());
-        return 1;
-    }
-    effect->dispatch(opOpen);
-    effect->dispatch(opSetSampleRate, 0, 0, nullptr, float(kRate));
-    effect->dispatch(opSetBlockSize, 0, kBlock);
-    effect->dispatch(opSuspendResume, 0, 1);
-    effect->dispatch(opEditorOpen, 0, 0, window->parentHandle());
-    window->pumpEvents();
+    host->openEditor();
+    HostedEffect* effect = host->effect.get();
+    HostWindow* window = host->window.get();
 
     auto totalIdles = int32_t(seconds * kIdleHz);
     AudioThread audio(effect->record(), size_t(seconds * kRate) + kBlock);
@@ -258,9 +242,7 @@ int runDemo(const std::vector<std::string>& args) {
     player.release();
     audio.stop();
     queryStatus(*effect, status);
-    effect->dispatch(opEditorClose);
-    effect->dispatch(opSuspendResume, 0, 0);
-    effect->close();
+    host->finish();
 
     std::string wav = (out / "demo.wav").string();
     if (!writeAudioFile(wav, audio.result(), error)) {

@@ -9,37 +9,12 @@
 #include <thread>
 #include <vector>
 
-#include "gui/EditorRect.h"
-#include "host/HostWindow.h"
-#include "host/HostedEffect.h"
+#include "host/EditorHost.h"
 #include "plugin/Opcodes.h"
 
 namespace {
-constexpr int32_t kBlockFrames = 512;
+constexpr int32_t kBlockFrames = EditorHost::kBlock;
 constexpr auto kIdlePeriod = std::chrono::milliseconds(33);
-
-// An effect ready for audio, with a window the size its editor asks for.
-struct EditorHost {
-    std::unique_ptr<HostedEffect> effect;
-    std::unique_ptr<HostWindow> window;
-};
-
-std::string prepare(const std::string& module, EditorHost& host) {
-    std::string error;
-    host.effect = HostedEffect::create(module, error);
-    if (!host.effect) return error;
-    EditorRect* rect = nullptr;
-    if (!host.effect->dispatch(opEditorGetRect, 0, 0, &rect) || !rect)
-        return "the effect reports no editor size";
-    host.window = HostWindow::create(rect->right - rect->left, rect->bottom - rect->top,
-                                     "Skyrun check", error);
-    if (!host.window) return error;
-    host.effect->dispatch(opOpen);
-    host.effect->dispatch(opSetSampleRate, 0, 0, nullptr, 44100.0f);
-    host.effect->dispatch(opSetBlockSize, 0, kBlockFrames);
-    host.effect->dispatch(opSuspendResume, 0, 1);
-    return "";
-}
 
 void runSilentBlock(EffectRecord& record) {
     std::vector<float> silence(kBlockFrames, 0.0f), left(kBlockFrames), right(kBlockFrames);
@@ -71,28 +46,24 @@ void idle(EditorHost& host) {
     host.effect->dispatch(opEditorIdle);
 }
 
-bool openEditor(EditorHost& host) {
-    bool opened = host.effect->dispatch(opEditorOpen, 0, 0, host.window->parentHandle()) != 0;
-    host.window->pumpEvents();
-    return opened;
-}
 }  // namespace
 
 std::string editorOpenedRepeatedly(const std::string& module) {
-    EditorHost host;
-    std::string error = prepare(module, host);
-    if (!error.empty()) return error;
+    std::string error;
+    auto prepared = EditorHost::prepare(module, "Skyrun check", error);
+    if (!prepared) return error;
+    EditorHost& host = *prepared;
     AudioThread audio(host.effect->record());
     // The idles keep about 30 Hz: each cycle's first follows the open, its
     // second comes at the next tick, just before the close.
     auto tick = std::chrono::steady_clock::now();
     for (int cycle = 0; cycle < 200; ++cycle) {
-        if (!openEditor(host)) return "the editor did not open on cycle " + std::to_string(cycle);
+        if (!host.openEditor()) return "the editor did not open on cycle " + std::to_string(cycle);
         idle(host);
         tick += kIdlePeriod;
         std::this_thread::sleep_until(tick);
         idle(host);
-        host.effect->dispatch(opEditorClose);
+        host.closeEditor();
         host.window->pumpEvents();
     }
     if (audio.blocksRun() == 0) return "the audio thread ran no block";
@@ -100,33 +71,35 @@ std::string editorOpenedRepeatedly(const std::string& module) {
 }
 
 std::string twoEditorsAtOnce(const std::string& module) {
-    EditorHost hosts[2];
-    for (EditorHost& host : hosts) {
-        std::string error = prepare(module, host);
-        if (!error.empty()) return error;
+    std::unique_ptr<EditorHost> hosts[2];
+    for (auto& host : hosts) {
+        std::string error;
+        host = EditorHost::prepare(module, "Skyrun check", error);
+        if (!host) return error;
     }
-    for (EditorHost& host : hosts)
-        if (!openEditor(host)) return "an editor did not open";
+    for (auto& host : hosts)
+        if (!host->openEditor()) return "an editor did not open";
     for (int tick = 0; tick < 10; ++tick) {
-        for (EditorHost& host : hosts) {
-            runSilentBlock(host.effect->record());
-            idle(host);
+        for (auto& host : hosts) {
+            runSilentBlock(host->effect->record());
+            idle(*host);
         }
         std::this_thread::sleep_for(kIdlePeriod);
     }
-    for (EditorHost& host : hosts) {
-        host.effect->dispatch(opEditorClose);
-        host.window->pumpEvents();
-        host.effect->close();
+    for (auto& host : hosts) {
+        host->closeEditor();
+        host->window->pumpEvents();
+        host->finish();
     }
     return "";
 }
 
 std::string editorAfterWindowDestroyed(const std::string& module) {
-    EditorHost host;
-    std::string error = prepare(module, host);
-    if (!error.empty()) return error;
-    if (!openEditor(host)) return "the editor did not open";
+    std::string error;
+    auto prepared = EditorHost::prepare(module, "Skyrun check", error);
+    if (!prepared) return error;
+    EditorHost& host = *prepared;
+    if (!host.openEditor()) return "the editor did not open";
     idle(host);
     host.window->destroyNow();
     for (int tick = 0; tick < 3; ++tick) {
@@ -134,7 +107,6 @@ std::string editorAfterWindowDestroyed(const std::string& module) {
         idle(host);
         std::this_thread::sleep_for(kIdlePeriod);
     }
-    host.effect->dispatch(opEditorClose);
-    host.effect->close();
+    host.finish();
     return "";
 }

@@ -10,10 +10,8 @@
 #include <sstream>
 #include <thread>
 
-#include "gui/EditorRect.h"
 #include "host/Commands.h"
-#include "host/HostWindow.h"
-#include "host/HostedEffect.h"
+#include "host/EditorHost.h"
 #include "host/InputScript.h"
 #include "host/PngFile.h"
 #include "plugin/Opcodes.h"
@@ -77,30 +75,17 @@ int runEditor(const std::vector<std::string>& args) {
             return 1;
         }
     }
-    auto effect = HostedEffect::create(options.module, error);
-    if (!effect) {
+    auto host = EditorHost::prepare(options.module, "Skyrun", error);
+    if (!host) {
         std::fprintf(stderr, "skyrun-host: %s: %s\n", options.module.c_str(), error.c_str());
         return 1;
     }
-    EditorRect* rect = nullptr;
-    if (!(effect->record().flags & 1) || !effect->dispatch(opEditorGetRect, 0, 0, &rect) || !rect) {
-        std::fprintf(stderr, "skyrun-host: %s: the effect has no editor\n", options.module.c_str());
-        return 1;
-    }
-    auto window = HostWindow::create(rect->right - rect->left, rect->bottom - rect->top,
-                                     "Skyrun", error);
-    if (!window) {
-        std::fprintf(stderr, "skyrun-host: %s\n", error.c_str());
-        return 1;
-    }
-    effect->dispatch(opOpen);
-    effect->dispatch(opSetSampleRate, 0, 0, nullptr, 44100.0f);
-    effect->dispatch(opSetBlockSize, 0, 512);
-    effect->dispatch(opSuspendResume, 0, 1);
-    effect->dispatch(opEditorOpen, 0, 0, window->parentHandle());
-    window->pumpEvents();
+    host->openEditor();
+    HostedEffect* effect = host->effect.get();
+    HostWindow* window = host->window.get();
 
-    std::vector<float> silence(512, 0.0f), left(512), right(512);
+    constexpr int32_t kBlock = EditorHost::kBlock;
+    std::vector<float> silence(kBlock, 0.0f), left(kBlock), right(kBlock);
     float* in[2] = {silence.data(), silence.data()};
     float* out[2] = {left.data(), right.data()};
     EffectRecord& record = effect->record();
@@ -115,15 +100,13 @@ int runEditor(const std::vector<std::string>& args) {
             else
                 applyInputAction(actions[next], *window);
         }
-        if (options.audio) record.processReplacing(&record, in, out, 512);
+        if (options.audio) record.processReplacing(&record, in, out, kBlock);
         tick += std::chrono::milliseconds(33);
         std::this_thread::sleep_until(tick);
         effect->dispatch(opEditorIdle);
     }
     window->pumpEvents();
     if (!options.screenshot.empty()) ok = takeScreenshot(*window, options.screenshot) && ok;
-    effect->dispatch(opEditorClose);
-    effect->dispatch(opSuspendResume, 0, 0);
-    effect->close();
+    host->finish();
     return ok ? 0 : 1;
 }

@@ -7,16 +7,14 @@
 #include <cstdio>
 #include <thread>
 
-#include "gui/EditorRect.h"
 #include "host/AudioOutput.h"
 #include "host/Commands.h"
-#include "host/HostWindow.h"
-#include "host/HostedEffect.h"
+#include "host/EditorHost.h"
 #include "plugin/Opcodes.h"
 
 namespace {
-constexpr int32_t kRate = 44100;
-constexpr int32_t kBlock = 512;
+constexpr int32_t kRate = EditorHost::kRate;
+constexpr int32_t kBlock = EditorHost::kBlock;
 std::atomic<bool> interrupted{false};
 
 void onInterrupt(int) { interrupted = true; }
@@ -28,27 +26,14 @@ int runPlay(const std::vector<std::string>& args) {
         return 2;
     }
     std::string error;
-    auto effect = HostedEffect::create(args[0], error);
-    if (!effect) {
+    auto host = EditorHost::prepare(args[0], "Skyrun", error);
+    if (!host) {
         std::fprintf(stderr, "skyrun-host: %s: %s\n", args[0].c_str(), error.c_str());
         return 1;
     }
-    EditorRect* rect = nullptr;
-    if (!effect->dispatch(opEditorGetRect, 0, 0, &rect) || !rect) {
-        std::fprintf(stderr, "skyrun-host: %s: the effect has no editor\n", args[0].c_str());
-        return 1;
-    }
-    auto window = HostWindow::create(rect->right - rect->left, rect->bottom - rect->top,
-                                     "Skyrun", error);
-    if (!window) {
-        std::fprintf(stderr, "skyrun-host: %s\n", error.c_str());
-        return 1;
-    }
-    effect->dispatch(opOpen);
-    effect->dispatch(opSetSampleRate, 0, 0, nullptr, float(kRate));
-    effect->dispatch(opSetBlockSize, 0, kBlock);
-    effect->dispatch(opSuspendResume, 0, 1);
-    effect->dispatch(opEditorOpen, 0, 0, window->parentHandle());
+    host->openEditor();
+    HostedEffect* effect = host->effect.get();
+    HostWindow* window = host->window.get();
 
     EffectRecord* record = &effect->record();
     std::vector<float> silence(kBlock, 0.0f);
@@ -73,8 +58,6 @@ int runPlay(const std::vector<std::string>& args) {
         std::this_thread::sleep_until(next);
     }
     sound.reset();
-    effect->dispatch(opEditorClose);
-    effect->dispatch(opSuspendResume, 0, 0);
-    effect->close();
+    host->finish();
     return 0;
 }
