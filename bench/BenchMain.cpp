@@ -9,9 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "gui/platform/platform.h"
-#include "plugin/ModuleState.h"
-
 namespace {
 class TableReporter : public benchmark::ConsoleReporter {
 public:
@@ -46,7 +43,6 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    moduleInstance = platform::currentModuleInstance();
     benchmark::Initialize(&argc, argv);
     TableReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

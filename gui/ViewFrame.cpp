@@ -5,7 +5,7 @@
 
 #include "gui/Bitmap.h"
 #include "gui/DrawContext.h"
-#include "plugin/ModuleState.h"
+#include "gui/ModuleInstance.h"
 
 using namespace platform;
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "plugin/ModuleState.h"
+#include "gui/ModuleInstance.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD, LPVOID) {
     moduleInstance = instance;

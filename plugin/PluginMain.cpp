@@ -6,7 +6,6 @@
 #include "plugin/ModuleState.h"
 #include "plugin/Opcodes.h"
 
-void* moduleInstance = nullptr;
 bool moduleOutOfMemory = false;
 
 extern "C" EffectRecord* pluginMain(HostCallback hostCallback) {

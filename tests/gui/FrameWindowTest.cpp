@@ -11,7 +11,7 @@
 #include "gui/EditorBase.h"
 #include "gui/ViewFrame.h"
 #include "gui/platform/TestDesktop.h"
-#include "plugin/ModuleState.h"
+#include "gui/ModuleInstance.h"
 #include "plugin/PluginEffect.h"
 
 using namespace platform;

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "gui/ModuleInstance.h"
 #include "gui/platform/platform.h"
-#include "plugin/ModuleState.h"
 
 using namespace platform;
 
@@ -32,18 +32,14 @@ int brightness(ColorRef c) { return (red(c) + green(c) + blue(c)) / 3; }
 class Resources : public testing::Test {
 protected:
     void SetUp() override {
-        saved = moduleInstance;
-        moduleInstance = currentModuleInstance();
         screen = getDc(nullptr);
         memoryDc = createCompatibleDc(screen);
     }
     void TearDown() override {
         deleteDc(memoryDc);
         releaseDc(nullptr, screen);
-        moduleInstance = saved;
     }
 
-    void* saved = nullptr;
     Dc screen = nullptr;
     Dc memoryDc = nullptr;
 };

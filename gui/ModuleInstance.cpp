@@ -1,0 +1,5 @@
+#include "gui/ModuleInstance.h"
+
+#include "gui/platform/platform.h"
+
+void* moduleInstance = platform::currentModuleInstance();
