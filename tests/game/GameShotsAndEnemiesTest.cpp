@@ -104,6 +104,23 @@ TEST(GameEnemies, SpawnInFourLanesAtTheTopAndSetTheRumble) {
     EXPECT_EQ(h.view.world().difficulty, 15.0f);
 }
 
+// With no row to renew and no enemy alive, a step draws once for a cloud and
+// then once for the spawn, so a seed picks the spawn's draw exactly.
+TEST(GameEnemies, ASpawnNeedsADrawBelowTheThreshold) {
+    for (int32_t draw : {19, 20}) {
+        uint32_t seed = 0;
+        for (;; ++seed) {
+            RandomStream r(seed);
+            if (r.next() % 100 >= 2 && r.next() % 300 == draw) break;
+        }
+        GameHarness h(seed, false);
+        h.world().tileCounter = 0;  // no ground row is renewed this step
+        ASSERT_EQ(int32_t(h.view.world().difficulty * 20.0f), 20);
+        h.step();
+        EXPECT_EQ(h.view.world().nextEnemy, draw < 20 ? 1 : 0) << "draw " << draw;
+    }
+}
+
 TEST(GameEnemies, TheHighestNumberedDrawnEnemySetsThePan) {
     struct Case {
         int32_t firstX, secondX;

@@ -39,6 +39,8 @@ TEST(Control, RepaintsExactlyWhenTheValueDiffersFromTheDrawnOne) {
     EXPECT_EQ(control.getValue(), 0.0f);
     EXPECT_EQ(control.getDrawnValue(), -1.0f);
     EXPECT_EQ(control.getResetValue(), 0.5f);
+    EXPECT_EQ(control.getMinimum(), 0.0f);
+    EXPECT_EQ(control.getMaximum(), 1.0f);
     EXPECT_TRUE(control.isMouseActive());
     control.refresh(context.get());
     control.refresh(context.get());

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 #include "plugin/GamePlugin.h"
@@ -231,11 +232,16 @@ TEST_F(Synth, RumbleStopsAtTheSinglePrecisionThreshold) {
     EXPECT_NEAR(samples, 14013, 2);
 }
 
-TEST_F(Synth, RoarReturnsToTheHumAfter120001Samples) {
+TEST_F(Synth, RoarDecaysAndReturnsToTheHumAfter120001Samples) {
     events.planeSoundMode = 1;
     events.planeSoundLevel = 1.0f;
     events.planeSoundCounter = 0;
-    for (int i = 0; i < 120000; ++i) step();
+    step();
+    EXPECT_EQ(events.planeSoundLevel, 0.99995f);
+    for (int i = 1; i < 20000; ++i) step();
+    // 0.99995^20000 is 1/e to within the float roundings on the way.
+    EXPECT_NEAR(events.planeSoundLevel, std::pow(0.99995, 20000.0), 2e-5);
+    for (int i = 20000; i < 120000; ++i) step();
     EXPECT_EQ(events.planeSoundMode, 1);
     EXPECT_EQ(events.planeSoundCounter, 120000);
     EXPECT_LT(events.planeSoundLevel, 0.003f);
