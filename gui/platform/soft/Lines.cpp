@@ -39,7 +39,7 @@ void strokeWide(Surface& surface, platform::Pt from, platform::Pt to, int32_t wi
                           {to.x + nx, to.y + ny},
                           {to.x - nx, to.y - ny},
                           {from.x - nx, from.y - ny}};
-        fillPolygon(surface, band, 4, pixel);
+        fillPolygon(surface, band, 4, BrushPaint(pixel));
     }
     fillCap(surface, from, width, pixel);
     fillCap(surface, to, width, pixel);

@@ -6,7 +6,7 @@
 
 namespace soft {
 
-void fillPolygon(Surface& surface, const PointF* points, int32_t count, Pixel pixel) {
+void fillPolygon(Surface& surface, const PointF* points, int32_t count, const BrushPaint& paint) {
     if (count < 3) return;
     double minY = points[0].y, maxY = points[0].y;
     for (int32_t i = 1; i < count; ++i) {
@@ -31,7 +31,7 @@ void fillPolygon(Surface& surface, const PointF* points, int32_t count, Pixel pi
         }
         std::sort(crossings.begin(), crossings.end());
         for (size_t i = 0; i + 1 < crossings.size(); i += 2)
-            surface.fillSpan(y, crossings[i], crossings[i + 1], pixel);
+            paint.fillSpan(surface, y, crossings[i], crossings[i + 1]);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "gui/platform/platform.h"
+#include "gui/platform/soft/ColorMapping.h"
 #include "gui/platform/soft/Surface.h"
 
 namespace soft {
@@ -62,7 +63,7 @@ struct PointF {
 
 // Fills a polygon with the alternate (even-odd) rule: pixel (x, y) is in when
 // the point (x, y) is, edges through it counting on their left and top sides.
-void fillPolygon(Surface& surface, const PointF* points, int32_t count, Pixel pixel);
+void fillPolygon(Surface& surface, const PointF* points, int32_t count, const BrushPaint& paint);
 
 // The pixels GDI's Ellipse covers for a bounding box, by rows: along each
 // row and column the curve is rounded to the nearest pixel, and everything

@@ -59,7 +59,7 @@ void drawCurve(DeviceContext& dc, int32_t left, int32_t top, int32_t right, int3
     CurveShapes shapes = curveShapes(left, top, right, bottom, pen);
     if (shapes.outer.empty()) return;
     Pixel ink = penPixel(surface, dc.pen->color, dc.bkColor);
-    Pixel paint = brushPixel(surface, dc.brush->color);
+    BrushPaint paint(surface, dc.brush->color);
     double start = 0, end = 0;
     if (sweepEnds) {
         start = shapes.outer.angleOf(sweepEnds[0].x, sweepEnds[0].y);
@@ -68,7 +68,7 @@ void drawCurve(DeviceContext& dc, int32_t left, int32_t top, int32_t right, int3
     forEachCurvePixel(surface, shapes, pen > 0, [&](int32_t x, int32_t y, bool isPen) {
         if (!isPen && !fill) return;
         if (sweepEnds && !inSweep(shapes.outer.angleOf(x, y), start, end)) return;
-        surface.row(y)[x] = isPen ? ink : paint;
+        surface.row(y)[x] = isPen ? ink : paint.at(x, y);
     });
 }
 }  // namespace
@@ -86,7 +86,7 @@ void polygon(Dc dc, const Pt* points, int32_t count) {
         corners.push_back({double(points[i].x), double(points[i].y)});
     }
     soft::fillPolygon(*dc->surface, corners.data(), count,
-                      soft::brushPixel(*dc->surface, dc->brush->color));
+                      soft::BrushPaint(*dc->surface, dc->brush->color));
     int32_t dashIndex = 0;
     for (int32_t i = 0; i < count; ++i)
         soft::strokeSegment(*dc, points[i], points[(i + 1) % count], dashIndex);
@@ -96,9 +96,9 @@ void fillRect(Dc dc, const Box& box, Object brush) {
     soft::Brush* paint = soft::asBrush(brush);
     if (!dc || !paint) return;
     soft::Surface& surface = *dc->surface;
-    soft::Pixel pixel = soft::brushPixel(surface, paint->color);
+    soft::BrushPaint pixels(surface, paint->color);
     int32_t top = std::max(box.top, 0), bottom = std::min(box.bottom, surface.height());
-    for (int32_t y = top; y < bottom; ++y) surface.fillSpan(y, box.left, box.right, pixel);
+    for (int32_t y = top; y < bottom; ++y) pixels.fillSpan(surface, y, box.left, box.right);
 }
 
 void ellipse(Dc dc, int32_t left, int32_t top, int32_t right, int32_t bottom) {

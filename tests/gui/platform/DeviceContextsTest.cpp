@@ -144,6 +144,35 @@ TEST(PlatformDc, FillRectCoversLeftAndTopOnly) {
               "..RRRR..\n"
               "......RR\n"
               "......RR\n");
+
+    // A monochrome picture takes a brush as white only when it is pure white;
+    // any other colour is dithered in a pattern fixed to the device pixels,
+    // with as many white pixels in 64 as the colour's intensity.
+    TestBitmap mono(8, 8, black, Depth::mono);
+    auto fillFrom = [&](int32_t left, int32_t top, ColorRef color) {
+        mono.paint(black);
+        Object brush = createSolidBrush(color);
+        fillRect(mono.dc, Box{left, top, 8, 8}, brush);
+        deleteObject(brush);
+    };
+    fillFrom(0, 0, white);
+    EXPECT_EQ(mono.count(white), 64);
+    fillFrom(0, 0, rgb(254, 254, 254));  // within the last step of intensity
+    EXPECT_EQ(mono.count(white), 64);
+    fillFrom(0, 0, rgb(192, 192, 192));
+    EXPECT_EQ(mono.count(white), 48);
+    EXPECT_EQ(mono.row(0), "#.#.#.#.");
+    EXPECT_EQ(mono.row(1), "........");
+    fillFrom(0, 0, red);
+    EXPECT_EQ(mono.count(white), 19);
+    EXPECT_EQ(mono.row(0), "########");
+    EXPECT_EQ(mono.row(1), ".#.#.#.#");
+    fillFrom(0, 0, rgb(1, 1, 1));
+    EXPECT_EQ(mono.count(white), 0);
+    fillFrom(3, 2, rgb(128, 128, 128));  // the pattern stays put when the box moves
+    EXPECT_EQ(mono.row(1), "########");
+    EXPECT_EQ(mono.row(2), "###.#.#.");
+    EXPECT_EQ(mono.row(3), "####.#.#");
 }
 
 }  // namespace
