@@ -13,7 +13,7 @@
 #include "gui/ViewFrame.h"
 #include "gui/platform/TestDesktop.h"
 #include "plugin/GamePlugin.h"
-#include "plugin/Opcodes.h"
+#include "interface/Opcodes.h"
 #include "plugin/PluginMain.h"
 #include "tests/support/Canvas.h"
 

@@ -15,5 +15,5 @@ else()
     DEPENDS ${RESOURCE_BITMAPS} ${CMAKE_SOURCE_DIR}/resources/skyrun.rc
       ${CMAKE_SOURCE_DIR}/cmake/EmbedResources.cmake
     COMMENT "Embedding the bitmap resources")
-  target_sources(skyrun_core PRIVATE ${RESOURCE_TABLE})
+  target_sources(skyrun_platform PRIVATE ${RESOURCE_TABLE})
 endif()

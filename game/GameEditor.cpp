@@ -6,11 +6,12 @@
 
 #include "game/AboutView.h"
 #include "game/GameView.h"
+#include "game/RandomStream.h"
+#include "game/SoundEvents.h"
 #include "gui/Bitmap.h"
 #include "gui/ValueDisplay.h"
 #include "gui/ViewFrame.h"
-#include "plugin/GamePlugin.h"
-#include "plugin/GameStatus.h"
+#include "interface/GameStatus.h"
 
 namespace {
 constexpr Rect kGameRect(66, 19, 236, 172);
@@ -47,30 +48,20 @@ ValueDisplay* makeDisplay(const Rect& where, Bitmap* background) {
 }
 }  // namespace
 
-EditorBase* createGameEditor(GamePlugin& plugin) {
-    try {
-        return new GameEditor(&plugin);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
-}
-
-GameEditor::GameEditor(GameEffectBase* effect) : EditorBase(effect) {
-    backgroundBitmap = new Bitmap(128);
+// Nothing is loaded until the first open: hosts make and size effects far
+// more often than they show them.
+GameEditor::GameEditor(EditorOwner* owner, SoundEvents& sounds, RandomStream& random)
+    : EditorBase(owner), sounds(sounds), random(random) {
     rect.top = 0;
     rect.left = 0;
-    rect.bottom = int16_t(backgroundBitmap->pixelHeight());
-    rect.right = int16_t(backgroundBitmap->pixelWidth());
-    if (effect) effect->setEndOfBlockViews(this);
+    rect.bottom = kHeight;
+    rect.right = kWidth;
 }
 
 GameEditor::~GameEditor() {
     if (frame) close();
-    if (GameEffectBase* game = gameEffect()) game->setEndOfBlockViews(nullptr);
     if (backgroundBitmap) backgroundBitmap->release();
 }
-
-GameEffectBase* GameEditor::gameEffect() const { return static_cast<GameEffectBase*>(effect); }
 
 void GameEditor::loadImages() {
     auto load = [this](int32_t index, int32_t id) {
@@ -101,13 +92,16 @@ void GameEditor::releaseImages() {
 }
 
 int32_t GameEditor::open(void* parent) {
+    // A host that opens again without closing gets one tree, in the new
+    // window; the old one goes with its window, so it cannot step the game.
+    if (frame) close();
     EditorBase::open(parent);
+    if (!backgroundBitmap) backgroundBitmap = new Bitmap(128);
     loadImages();
-    int32_t width = backgroundBitmap->pixelWidth(), height = backgroundBitmap->pixelHeight();
-    frame = new ViewFrame(Rect(0, 0, width + 50, height + 100), parent, this);
+    frame = new ViewFrame(Rect(0, 0, kWidth + 50, kHeight + 100), parent, this);
     frame->setBackgroundBitmap(backgroundBitmap);
 
-    gameView = new GameView(gameEffect(), kGameRect, this, bitmaps, bitmaps[kBackdrop]);
+    gameView = new GameView(sounds, random, kGameRect, this, bitmaps, bitmaps[kBackdrop]);
     gameView->setPlaneFrames(&bitmaps[kPlaneFirst]);
     gameView->setCloudBitmaps(&bitmaps[kCloudFirst]);
     gameView->setEnemyBitmap(bitmaps[kEnemy]);
@@ -126,12 +120,12 @@ int32_t GameEditor::open(void* parent) {
     frame->attachChild(aboutView);
 
     closing.store(false);
-    gameEffect()->soundEvents().editorOpen = 1;
+    sounds.editorOpen = 1;
     return 1;
 }
 
 void GameEditor::close() {
-    gameEffect()->soundEvents().editorOpen = 0;
+    sounds.editorOpen = 0;
     closing.store(true);
     while (blockInViews.load()) std::this_thread::yield();
     if (frame) {
@@ -151,10 +145,10 @@ void GameEditor::parameterChanged(int32_t, float) {
 // The editor's views report their changes here; none needs an answer.
 void GameEditor::valueChanged(DrawContext*, Control*) {}
 
-void GameEditor::updateViews(RandomStream& random) {
+void GameEditor::updateViews(RandomStream& audioRandom) {
     blockInViews.store(true);
     if (!closing.load() && bitmaps[kGroundFirst] && gameView) {
-        gameView->setValue(float(random.next() * 15.0 / 32767.0));
+        gameView->setValue(float(audioRandom.next() * 15.0 / 32767.0));
         if (scoreDisplay) scoreDisplay->setValue(float(gameView->score()));
         if (livesDisplay) livesDisplay->setValue(float(gameView->lives()));
     }
@@ -162,7 +156,7 @@ void GameEditor::updateViews(RandomStream& random) {
 }
 
 void GameEditor::fillStatus(GameStatus& status) const {
-    status.editorOpen = gameEffect()->soundEvents().editorOpen;
+    status.editorOpen = sounds.editorOpen;
     status.steps = gameView ? gameView->stepCount() : 0;
     status.score = gameView ? gameView->score() : 0;
     status.lives = gameView ? gameView->lives() : 0;

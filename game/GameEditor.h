@@ -6,23 +6,28 @@
 
 #include <atomic>
 
+#include "game/EndOfBlockViews.h"
 #include "gui/ControlListener.h"
 #include "gui/EditorBase.h"
-#include "plugin/EndOfBlockViews.h"
 
 class AboutView;
 class Bitmap;
-class GameEffectBase;
 class GameView;
-class GamePlugin;
+class RandomStream;
 struct GameStatus;
+struct SoundEvents;
 class ValueDisplay;
 
 class GameEditor : public EditorBase, public ControlListener, public EndOfBlockViews {
 public:
     static constexpr int32_t kBitmapCount = 23;
+    // The background picture's size, which is the editor's.
+    static constexpr int16_t kWidth = 302;
+    static constexpr int16_t kHeight = 214;
 
-    explicit GameEditor(GameEffectBase* effect);
+    // The game writes `sounds` and draws from `random`, the interface
+    // thread's stream; both belong to the effect and outlive the editor.
+    GameEditor(EditorOwner* owner, SoundEvents& sounds, RandomStream& random);
     ~GameEditor() override;
 
     int32_t open(void* parentWindow) override;
@@ -44,7 +49,9 @@ public:
 private:
     void loadImages();
     void releaseImages();
-    GameEffectBase* gameEffect() const;
+
+    SoundEvents& sounds;
+    RandomStream& random;
 
     GameView* gameView = nullptr;
     ValueDisplay* scoreDisplay = nullptr;
@@ -60,6 +67,3 @@ private:
     std::atomic<bool> blockInViews{false};
     std::atomic<bool> closing{true};
 };
-
-// How the game's effect makes its editor; null when it cannot be allocated.
-EditorBase* createGameEditor(GamePlugin& plugin);

@@ -10,7 +10,7 @@
 #include "gui/ControlListener.h"
 #include "gui/DrawContext.h"
 #include "gui/OffscreenContext.h"
-#include "plugin/GameEffectBase.h"
+#include "game/SoundEvents.h"
 
 namespace {
 // Strictly inside the square of that half-size around the centre: edges

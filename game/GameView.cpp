@@ -1,7 +1,8 @@
 #include "game/GameView.h"
 
 #include "gui/OffscreenContext.h"
-#include "plugin/GameEffectBase.h"
+#include "game/RandomStream.h"
+#include "game/SoundEvents.h"
 
 namespace {
 // The two fixed sets of sound-event fields, written in this order: the reset
@@ -29,10 +30,11 @@ void writeResetSet(SoundEvents& sounds) { writeSoundSet(sounds, 0, 0.25f, 0.5f);
 void writeSilenceSet(SoundEvents& sounds) { writeSoundSet(sounds, -1, 0.0f, 0.0f); }
 }  // namespace
 
-GameView::GameView(GameEffectBase* effect, const Rect& size, ControlListener* listener,
-                   Bitmap** tileBitmaps, Bitmap* backdropBitmap)
+GameView::GameView(SoundEvents& events, RandomStream& stream, const Rect& size,
+                   ControlListener* listener, Bitmap** tileBitmaps, Bitmap* backdropBitmap)
     : Control(size, listener, 0),
-      effect(effect),
+      soundEvents(events),
+      random(stream),
       viewLeft(size.left),
       viewTop(size.top),
       backdropBitmap(backdropBitmap),
@@ -53,9 +55,9 @@ void GameView::setCloudBitmaps(Bitmap** bitmaps) { cloudBitmaps = bitmaps; }
 void GameView::setEnemyBitmap(Bitmap* bitmap) { enemyBitmap = bitmap; }
 void GameView::setGameOverBitmap(Bitmap* bitmap) { gameOverBitmap = bitmap; }
 
-SoundEvents& GameView::sounds() const { return effect->soundEvents(); }
+SoundEvents& GameView::sounds() const { return soundEvents; }
 
-int32_t GameView::nextRandom() const { return effect->gameRandom().next(); }
+int32_t GameView::nextRandom() const { return random.next(); }
 
 void GameView::clearRings() {
     GameWorld& w = worldState;

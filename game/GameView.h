@@ -8,16 +8,17 @@
 #include "gui/Control.h"
 
 class Bitmap;
-class GameEffectBase;
 class OffscreenContext;
+class RandomStream;
 struct SoundEvents;
 
 class GameView : public Control {
 public:
-    // tileBitmaps: 8 ground tiles; backdropBitmap gives the off-screen image
-    // its size. No bitmap is owned or retained.
-    GameView(GameEffectBase* effect, const Rect& size, ControlListener* listener,
-             Bitmap** tileBitmaps, Bitmap* backdropBitmap);
+    // The view writes `sounds` and draws from `random` (the interface
+    // thread's stream). tileBitmaps: 8 ground tiles; backdropBitmap gives the
+    // off-screen image its size. No bitmap is owned or retained.
+    GameView(SoundEvents& sounds, RandomStream& random, const Rect& size,
+             ControlListener* listener, Bitmap** tileBitmaps, Bitmap* backdropBitmap);
     ~GameView() override;                                     // 0
     void paint(DrawContext* context) override;                // 1: one game step
     void onMouseDown(DrawContext* context, Point where) override;  // 2
@@ -75,7 +76,8 @@ private:
     void drawBullet(const Bullet& bullet);
     void showPlayArea(DrawContext* context);
 
-    GameEffectBase* effect;
+    SoundEvents& soundEvents;
+    RandomStream& random;
     GameWorld worldState;
     int32_t viewLeft;
     int32_t viewTop;

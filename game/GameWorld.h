@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "gui/Geometry.h"
-#include "plugin/Relaxed.h"
+#include "gui/Relaxed.h"
 
 struct Bullet {
     int32_t x = 0;  // play-area x

@@ -7,7 +7,7 @@
 // so it is a relaxed atomic.
 
 #include "gui/View.h"
-#include "plugin/Relaxed.h"
+#include "gui/Relaxed.h"
 
 class ControlListener;
 

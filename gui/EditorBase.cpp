@@ -1,11 +1,11 @@
 #include "gui/EditorBase.h"
 
+#include "gui/EditorOwner.h"
 #include "gui/ViewFrame.h"
 #include "gui/platform/platform.h"
-#include "plugin/PluginEffect.h"
 
-EditorBase::EditorBase(PluginEffect* effect) : effect(effect), lastIdleTime(tickCount()) {
-    if (effect) effect->setEditor(this);
+EditorBase::EditorBase(EditorOwner* owner) : owner(owner), lastIdleTime(tickCount()) {
+    if (owner) owner->setEditor(this);
 }
 
 EditorBase::~EditorBase() = default;
@@ -50,5 +50,5 @@ void EditorBase::throttledIdle() {
     if (now - lastIdleTime < 50u) return;
     lastIdleTime = now;
     idle();
-    if (effect) effect->hostIdle();
+    if (owner) owner->hostIdle();
 }

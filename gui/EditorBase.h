@@ -4,14 +4,14 @@
 
 #include <cstdint>
 
-#include "gui/EditorRect.h"
+#include "interface/EditorRect.h"
 
-class PluginEffect;
+class EditorOwner;
 class ViewFrame;
 
 class EditorBase {
 public:
-    explicit EditorBase(PluginEffect* effect);
+    explicit EditorBase(EditorOwner* owner);
     virtual ~EditorBase();                                     // 0
     virtual int32_t editorRect(EditorRect** out);              // 1
     virtual int32_t open(void* parentWindow);                  // 2
@@ -29,13 +29,13 @@ public:
 
     bool isUpdateRequested() const { return updateRequested != 0; }
     ViewFrame* getFrame() const { return frame; }
-    PluginEffect* getEffect() const { return effect; }
+    EditorOwner* getOwner() const { return owner; }
 
     EditorBase(const EditorBase&) = delete;
     EditorBase& operator=(const EditorBase&) = delete;
 
 protected:
-    PluginEffect* effect;
+    EditorOwner* owner;
     void* parentWindow = nullptr;
     int32_t updateRequested = 0;
     EditorRect rect{};

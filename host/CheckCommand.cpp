@@ -13,7 +13,7 @@
 #include "host/Commands.h"
 #include "host/EditorChecks.h"
 #include "host/HostedEffect.h"
-#include "plugin/Opcodes.h"
+#include "interface/Opcodes.h"
 
 namespace {
 constexpr int32_t kTextLimit = 256;

@@ -18,8 +18,8 @@
 #include "host/Commands.h"
 #include "host/EditorHost.h"
 #include "host/PngFile.h"
-#include "plugin/GameStatus.h"
-#include "plugin/Opcodes.h"
+#include "interface/GameStatus.h"
+#include "interface/Opcodes.h"
 
 namespace {
 using Clock = std::chrono::steady_clock;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "host/EditorHost.h"
-#include "plugin/Opcodes.h"
+#include "interface/Opcodes.h"
 
 namespace {
 constexpr int32_t kBlockFrames = EditorHost::kBlock;

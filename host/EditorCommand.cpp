@@ -14,7 +14,7 @@
 #include "host/EditorHost.h"
 #include "host/InputScript.h"
 #include "host/PngFile.h"
-#include "plugin/Opcodes.h"
+#include "interface/Opcodes.h"
 
 namespace {
 struct EditorOptions {

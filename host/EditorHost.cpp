@@ -1,7 +1,7 @@
 #include "host/EditorHost.h"
 
-#include "gui/EditorRect.h"
-#include "plugin/Opcodes.h"
+#include "interface/EditorRect.h"
+#include "interface/Opcodes.h"
 
 std::unique_ptr<EditorHost> EditorHost::prepare(const std::string& module, const char* title,
                                                 std::string& error) {

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "plugin/Opcodes.h"
+#include "interface/Opcodes.h"
 
 intptr_t plainHostCallback(EffectRecord*, int32_t opcode, int32_t, intptr_t, void*, float) {
     switch (opcode) {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "host/ModuleLoader.h"
-#include "plugin/EffectRecord.h"
+#include "interface/EffectRecord.h"
 
 // What this host answers: a non-zero version, the idle call accepted, 0 otherwise.
 intptr_t plainHostCallback(EffectRecord* effect, int32_t opcode, int32_t index, intptr_t value,

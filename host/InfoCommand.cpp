@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "gui/EditorRect.h"
+#include "interface/EditorRect.h"
 #include "host/Commands.h"
 #include "host/HostedEffect.h"
-#include "plugin/Opcodes.h"
+#include "interface/Opcodes.h"
 
 namespace {
 std::string fourChars(int32_t code) {

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "plugin/EffectRecord.h"
+#include "interface/EffectRecord.h"
 
 using PluginMainProc = EffectRecord* (*)(HostCallback);
 

@@ -10,7 +10,7 @@
 #include "host/AudioOutput.h"
 #include "host/Commands.h"
 #include "host/EditorHost.h"
-#include "plugin/Opcodes.h"
+#include "interface/Opcodes.h"
 
 namespace {
 constexpr int32_t kRate = EditorHost::kRate;

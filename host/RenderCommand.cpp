@@ -10,7 +10,7 @@
 #include "host/AudioFile.h"
 #include "host/Commands.h"
 #include "host/HostedEffect.h"
-#include "plugin/Opcodes.h"
+#include "interface/Opcodes.h"
 
 namespace {
 struct RenderOptions {

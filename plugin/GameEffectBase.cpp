@@ -7,7 +7,7 @@
 #include <new>
 
 #include "gui/EditorBase.h"
-#include "plugin/EndOfBlockViews.h"
+#include "game/EndOfBlockViews.h"
 #include "plugin/SoundSynth.h"
 
 namespace {
@@ -53,8 +53,9 @@ GameEffectBase::GameEffectBase(HostCallback hostCallback)
 }
 
 GameEffectBase::~GameEffectBase() {
-    // The game's editor unhooks itself from this effect as it goes, so it goes
-    // while the effect is still whole rather than from the base's destructor.
+    // The editor goes while the effect is still whole rather than from the
+    // base's destructor, and the end-of-block hook forgets it first.
+    blockViews = nullptr;
     delete editor;
     editor = nullptr;
     delete[] programs;

@@ -3,8 +3,8 @@
 // and the sound synthesizer that mixes the game's sounds into the audio.
 
 #include "plugin/PluginEffectEx.h"
-#include "plugin/RandomStream.h"
-#include "plugin/SoundEvents.h"
+#include "game/RandomStream.h"
+#include "game/SoundEvents.h"
 
 class EndOfBlockViews;
 

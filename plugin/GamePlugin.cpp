@@ -1,9 +1,21 @@
 #include "plugin/GamePlugin.h"
 
+#include <new>
+
 #include "game/GameEditor.h"
 #include "gui/EditorBase.h"
-#include "plugin/GameStatus.h"
+#include "interface/GameStatus.h"
 #include "plugin/ModuleState.h"
+
+namespace {
+// The game's editor, which the audio callback's end-of-block hook reaches.
+EditorBase* createGameEditor(GamePlugin& plugin) {
+    auto* editor = new (std::nothrow)
+        GameEditor(plugin.editorOwner(), plugin.soundEvents(), plugin.gameRandom());
+    if (editor) plugin.setEndOfBlockViews(editor);
+    return editor;
+}
+}  // namespace
 
 GamePlugin::EditorFactory GamePlugin::editorFactory = createGameEditor;
 

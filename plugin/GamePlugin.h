@@ -13,6 +13,6 @@ public:
     explicit GamePlugin(HostCallback hostCallback);
 
     void setParameter(int32_t index, float value) override;
-    // Answers the project's own status query (plugin/GameStatus.h); 0 otherwise.
+    // Answers the project's own status query (interface/GameStatus.h); 0 otherwise.
     intptr_t vendorSpecific(int32_t index, intptr_t value, void* ptr, float opt) override;
 };

@@ -1,7 +1,7 @@
 // The extended effect's calls into the host. Without a host callback each
 // answers what callHost's 0 means for it, except where noted.
 
-#include "plugin/Opcodes.h"
+#include "interface/Opcodes.h"
 #include "plugin/PluginEffectEx.h"
 
 void PluginEffectEx::wantEvents(int32_t filter) { callHost(hostWantEvents, 0, filter); }

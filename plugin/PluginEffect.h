@@ -3,7 +3,8 @@
 // opcodes 0 to 24 and holds the plain defaults. Virtual operations are
 // declared in their slot order (0 to 45); the order is part of the interface.
 
-#include "plugin/EffectRecord.h"
+#include "gui/EditorOwner.h"
+#include "interface/EffectRecord.h"
 
 class EditorBase;
 
@@ -62,6 +63,8 @@ public:
     // Registers the editor and sets or clears the has-editor flag.
     void setEditor(EditorBase* newEditor);
     EditorBase* getEditor() const { return editor; }
+    // What the effect's editor reaches of it.
+    EditorOwner* editorOwner() { return &ownerLink; }
     EffectRecord* getRecord() { return &record; }
 
     PluginEffect(const PluginEffect&) = delete;
@@ -82,4 +85,16 @@ protected:
     int32_t curProgram = 0;
     int32_t blockSize = 1024;
     EffectRecord record;
+
+private:
+    class OwnerLink final : public EditorOwner {
+    public:
+        explicit OwnerLink(PluginEffect& effect) : effect(effect) {}
+        void setEditor(EditorBase* editor) override { effect.setEditor(editor); }
+        void hostIdle() override { effect.hostIdle(); }
+
+    private:
+        PluginEffect& effect;
+    };
+    OwnerLink ownerLink{*this};
 };

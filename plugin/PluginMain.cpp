@@ -4,7 +4,7 @@
 
 #include "plugin/GamePlugin.h"
 #include "plugin/ModuleState.h"
-#include "plugin/Opcodes.h"
+#include "interface/Opcodes.h"
 
 bool moduleOutOfMemory = false;
 

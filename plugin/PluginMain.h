@@ -1,5 +1,5 @@
 #pragma once
-#include "plugin/EffectRecord.h"
+#include "interface/EffectRecord.h"
 
 // What the exported `main` does; each platform's entry exports it under that name.
 extern "C" EffectRecord* pluginMain(HostCallback hostCallback);

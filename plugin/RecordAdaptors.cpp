@@ -1,6 +1,6 @@
 #include "plugin/RecordAdaptors.h"
 
-#include "plugin/Opcodes.h"
+#include "interface/Opcodes.h"
 #include "plugin/PluginEffect.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // The plain functions whose addresses stand in the record. Each finds the
 // effect object through the record's `object` field.
 
-#include "plugin/EffectRecord.h"
+#include "interface/EffectRecord.h"
 
 intptr_t dispatcherAdaptor(EffectRecord* record, int32_t opcode, int32_t index, intptr_t value,
                            void* ptr, float opt);

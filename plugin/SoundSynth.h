@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "plugin/RandomStream.h"
-#include "plugin/SoundEvents.h"
+#include "game/RandomStream.h"
+#include "game/SoundEvents.h"
 
 enum class OutputMode { Replace, Accumulate };
 

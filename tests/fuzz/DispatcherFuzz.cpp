@@ -8,7 +8,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "plugin/Opcodes.h"
+#include "interface/Opcodes.h"
 #include "plugin/PluginMain.h"
 
 namespace {

@@ -26,13 +26,13 @@ GameBitmaps::~GameBitmaps() {
 }
 
 GameHarness::GameHarness(uint32_t seed, bool withSprites)
-    : bitmaps(withSprites),
-      view(&effect, kGameViewRect, &listener, bitmaps.tiles, bitmaps.backdrop) {
+    : random(seed),
+      bitmaps(withSprites),
+      view(soundEvents, random, kGameViewRect, &listener, bitmaps.tiles, bitmaps.backdrop) {
     view.setPlaneFrames(bitmaps.planes);
     view.setCloudBitmaps(bitmaps.clouds);
     view.setEnemyBitmap(bitmaps.enemy);
     view.setGameOverBitmap(bitmaps.banner);
-    effect.gameRandom().seed(seed);
 }
 
 void GameHarness::step() { view.paint(window.context().get()); }

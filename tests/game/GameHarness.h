@@ -1,5 +1,6 @@
 #pragma once
-// A game view on an effect of its own, painting into a window-sized canvas,
+// A game view with sound events and a random stream of its own, as an effect
+// would hand them over, painting into a window-sized canvas,
 // and a picture of the play area to compare what it shows with what it
 // should show.
 
@@ -9,7 +10,8 @@
 #include "game/GameView.h"
 #include "gui/Bitmap.h"
 #include "gui/ControlListener.h"
-#include "plugin/GameEffectBase.h"
+#include "game/RandomStream.h"
+#include "game/SoundEvents.h"
 #include "tests/support/Canvas.h"
 
 // The view's window position in the editor.
@@ -47,9 +49,10 @@ struct GameHarness {
     // As the frame delivers a click.
     void click(Point where);
     GameWorld& world() { return GameViewProbe::world(view); }
-    SoundEvents& sounds() { return effect.soundEvents(); }
+    SoundEvents& sounds() { return soundEvents; }
 
-    GameEffectBase effect{nullptr};
+    SoundEvents soundEvents;
+    RandomStream random;
     GameBitmaps bitmaps;
     CountingListener listener;
     Canvas window{302, 214, kMagenta};

@@ -78,8 +78,8 @@ TEST(GameView, StartsANewGameWithTheResetSoundsAndMakesItsPictureOnce) {
 
 TEST(GameView, GoingAwayWritesTheSilenceSetEvenMidExplosion) {
     GameHarness h(1);
-    auto view = std::make_unique<GameView>(&h.effect, kGameViewRect, nullptr, h.bitmaps.tiles,
-                                           h.bitmaps.backdrop);
+    auto view = std::make_unique<GameView>(h.soundEvents, h.random, kGameViewRect, nullptr,
+                                           h.bitmaps.tiles, h.bitmaps.backdrop);
     view->setPlaneFrames(h.bitmaps.planes);
     view->setCloudBitmaps(h.bitmaps.clouds);
     view->setEnemyBitmap(h.bitmaps.enemy);

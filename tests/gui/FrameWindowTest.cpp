@@ -4,15 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "gui/Control.h"
 #include "gui/DrawContext.h"
 #include "gui/EditorBase.h"
+#include "gui/EditorOwner.h"
+#include "gui/ModuleInstance.h"
 #include "gui/ViewFrame.h"
 #include "gui/platform/TestDesktop.h"
-#include "gui/ModuleInstance.h"
-#include "plugin/PluginEffect.h"
 
 using namespace platform;
 
@@ -149,17 +150,20 @@ public:
     int idles = 0;
 };
 
-class IdleEffect : public PluginEffect {
+class CountingOwner : public EditorOwner {
 public:
-    IdleEffect() : PluginEffect(nullptr, 1, 0) {}
-    void process(float**, float**, int32_t) override {}
+    void setEditor(EditorBase* newEditor) override { editor = newEditor; }
+    void hostIdle() override { ++hostIdles; }
+    EditorBase* editor = nullptr;
+    int hostIdles = 0;
 };
 }  // namespace
 
 TEST(EditorIdle, ThrottledIdleRunsAtMostEvery50Milliseconds) {
     desktop::setTicks(1000);
-    IdleEffect effect;
-    auto* editor = new CountingEditor(&effect);
+    CountingOwner owner;
+    auto editor = std::make_unique<CountingEditor>(&owner);
+    EXPECT_EQ(owner.editor, editor.get());
     desktop::setTicks(1049);
     editor->throttledIdle();
     EXPECT_EQ(editor->idles, 0);  // 50 ms after construction at the earliest
@@ -181,12 +185,13 @@ TEST(EditorIdle, ThrottledIdleRunsAtMostEvery50Milliseconds) {
     desktop::setTicks(0x30u);
     editor->throttledIdle();
     EXPECT_EQ(editor->idles, 4);
+    EXPECT_EQ(owner.hostIdles, 4);  // the host is asked after every pass
     desktop::useRealTicks();
 }
 
 TEST(EditorIdle, UpdateRequestsRunOnceAndRedrawNeedsAFrame) {
-    IdleEffect effect;
-    auto* editor = new CountingEditor(&effect);
+    CountingOwner owner;
+    auto editor = std::make_unique<CountingEditor>(&owner);
     editor->redrawAll(nullptr);  // no frame: nothing
     editor->parameterChanged(3, 0.5f);
     EXPECT_TRUE(editor->isUpdateRequested());

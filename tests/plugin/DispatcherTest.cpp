@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "plugin/Opcodes.h"
+#include "interface/Opcodes.h"
 #include "plugin/PluginEffect.h"
 #include "tests/support/TestEditor.h"
 

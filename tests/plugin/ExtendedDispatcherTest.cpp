@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "plugin/GamePlugin.h"
-#include "plugin/Opcodes.h"
+#include "interface/Opcodes.h"
 #include "tests/support/RecordingHost.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "plugin/EndOfBlockViews.h"
+#include "game/EndOfBlockViews.h"
 #include "plugin/GamePlugin.h"
-#include "plugin/Opcodes.h"
+#include "interface/Opcodes.h"
 #include "tests/support/RecordingHost.h"
 #include "tests/support/TestEditor.h"
 
@@ -186,10 +186,11 @@ TEST_F(GameEffect, EndOfBlockNudgesTheViewsOnlyWhileTheEditorIsOpenAndReady) {
 namespace {
 bool editorSawGameEffect = false;
 struct TeardownProbe : EditorBase {
-    using EditorBase::EditorBase;
+    explicit TeardownProbe(GamePlugin* effect) : EditorBase(effect->editorOwner()), effect(effect) {}
     ~TeardownProbe() override {
-        editorSawGameEffect = dynamic_cast<GameEffectBase*>(getEffect()) != nullptr;
+        editorSawGameEffect = dynamic_cast<GameEffectBase*>(effect) != nullptr;
     }
+    PluginEffect* effect;
 };
 }  // namespace
 

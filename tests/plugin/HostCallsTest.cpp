@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "plugin/GamePlugin.h"
-#include "plugin/Opcodes.h"
+#include "interface/Opcodes.h"
 #include "tests/support/RecordingHost.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "plugin/GamePlugin.h"
 #include "plugin/ModuleState.h"
-#include "plugin/Opcodes.h"
+#include "interface/Opcodes.h"
 #include "plugin/PluginMain.h"
 #include "tests/support/RecordingHost.h"
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "plugin/GamePlugin.h"
-#include "plugin/Opcodes.h"
+#include "interface/Opcodes.h"
 #include "plugin/PluginMain.h"
 #include "tests/support/RecordingHost.h"
 

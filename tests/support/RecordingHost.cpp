@@ -1,6 +1,6 @@
 #include "tests/support/RecordingHost.h"
 
-#include "plugin/Opcodes.h"
+#include "interface/Opcodes.h"
 
 namespace {
 RecordingHost* current = nullptr;

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "plugin/EffectRecord.h"
+#include "interface/EffectRecord.h"
 
 struct HostCall {
     EffectRecord* effect;

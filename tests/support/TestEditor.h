@@ -2,11 +2,12 @@
 // An editor that counts what reaches it, for tests of the effect's editor opcodes.
 
 #include "gui/EditorBase.h"
+#include "plugin/PluginEffect.h"
 
 class TestEditor : public EditorBase {
 public:
     explicit TestEditor(PluginEffect* effect, bool* destroyed = nullptr)
-        : EditorBase(effect), destroyed(destroyed) {
+        : EditorBase(effect ? effect->editorOwner() : nullptr), destroyed(destroyed) {
         rect = {0, 0, 214, 302};
     }
     ~TestEditor() override {

@@ -1,5 +1,5 @@
 // A module whose main gives no effect, as a module does whose host is refused.
-#include "plugin/EffectRecord.h"
+#include "interface/EffectRecord.h"
 
 extern "C" EffectRecord* nullMain(HostCallback) { return nullptr; }
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "plugin/Relaxed.h"
+#include "gui/Relaxed.h"
 
 struct SoundEvents {
     Relaxed<int32_t> planeSoundMode{-1};  // 0 hum, >0 roar after a hit, <0 frozen

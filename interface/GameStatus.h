@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "plugin/EffectRecord.h"
+#include "interface/EffectRecord.h"
 
 constexpr int32_t kStatusQueryIndex = fourCharCode("Skyr");
 constexpr intptr_t kStatusQueryValue = fourCharCode("Stat");

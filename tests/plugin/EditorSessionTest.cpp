@@ -14,7 +14,7 @@
 #include "gui/ViewFrame.h"
 #include "gui/platform/TestDesktop.h"
 #include "plugin/GamePlugin.h"
-#include "plugin/Opcodes.h"
+#include "interface/Opcodes.h"
 #include "tests/support/Canvas.h"
 
 using namespace platform;
@@ -69,11 +69,15 @@ TEST_F(EditorSession, RectangleIsKnownBeforeTheFirstOpen) {
     EXPECT_EQ(rect->bottom, 214);
     EXPECT_EQ(rect->right, 302);
     EXPECT_EQ(record->flags, 0x19);
+    EXPECT_EQ(editor()->getBackgroundBitmap(), nullptr);  // nothing loaded to know it
 }
 
 TEST_F(EditorSession, OpenBuildsTheTreeAndCloseTakesItDown) {
-    Bitmap* background = editor()->getBackgroundBitmap();
     open();
+    Bitmap* background = editor()->getBackgroundBitmap();
+    ASSERT_NE(background, nullptr);
+    EXPECT_EQ(background->pixelWidth(), GameEditor::kWidth);
+    EXPECT_EQ(background->pixelHeight(), GameEditor::kHeight);
     EXPECT_EQ(effect.soundEvents().editorOpen, 1);
     ViewFrame* frame = editor()->getFrame();
     ASSERT_NE(frame, nullptr);
@@ -176,6 +180,36 @@ TEST_F(EditorSession, ClosingSilencesTheGame) {
     EXPECT_EQ(sounds.planeSoundLevel, 0.0f);
     EXPECT_EQ(sounds.gunState, 0);
     EXPECT_EQ(sounds.enemySoundOn, 0);
+}
+
+TEST_F(EditorSession, OpeningAgainWithoutACloseMovesTheOneTreeToTheNewWindow) {
+    open();
+    Bitmap* background = editor()->getBackgroundBitmap();
+    auto referenceCounts = [&] {
+        std::vector<int32_t> counts{background->referenceCount()};
+        for (int i = 0; i < GameEditor::kBitmapCount; ++i)
+            counts.push_back(editor()->bitmapAt(i)->referenceCount());
+        return counts;
+    };
+    std::vector<int32_t> onceOpen = referenceCounts();
+    Window secondHost = desktop::createHostWindow(302, 214, 500, 50);
+    EXPECT_EQ(record->dispatcher(record, opEditorOpen, 0, 0, secondHost, 0.0f), 1);
+    EXPECT_EQ(desktop::firstChild(host), nullptr);  // the first frame went with its window
+    ASSERT_NE(desktop::firstChild(secondHost), nullptr);
+    EXPECT_EQ(frameWindow(), desktop::firstChild(secondHost));
+    EXPECT_EQ(editor()->getFrame()->childCount(), 4);
+    EXPECT_EQ(editor()->getBackgroundBitmap(), background);
+    EXPECT_EQ(referenceCounts(), onceOpen);  // nothing of the first tree holds on
+    EXPECT_EQ(effect.soundEvents().editorOpen, 1);
+
+    desktop::postPaint(frameWindow());
+    idle();
+    int32_t first = steps();
+    audioBlock();
+    idle();
+    EXPECT_EQ(steps(), first + 1);  // one view steps per idle, not two
+    record->dispatcher(record, opEditorClose, 0, 0, nullptr, 0.0f);
+    desktop::destroyHostWindow(secondHost);
 }
 
 TEST_F(EditorSession, ParameterChangesOnlyRequestUpdatesWhileOpen) {
