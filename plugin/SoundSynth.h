@@ -9,6 +9,20 @@
 
 enum class OutputMode { Replace, Accumulate };
 
+// A block's own copy of the sound events: taken at its start, advanced
+// without touching the shared block, and stored back at its end wherever
+// the game has not written meanwhile (a game write always wins).
+class SoundBlock {
+public:
+    explicit SoundBlock(SoundEvents& events);
+    void storeBack();
+    SoundValues values;
+
+private:
+    SoundEvents& events;
+    uint64_t seen[SoundEvents::kFieldCount];
+};
+
 // Runs the generators over one block. Inputs and outputs may be the same
 // arrays: each output sample is written after its input sample is read.
 void synthesizeBlock(SoundEvents& events, RandomStream& random, float** inputs, float** outputs,

@@ -19,12 +19,12 @@ std::vector<double> soundFields(SoundEvents& s) {
 }
 
 void scramble(SoundEvents& s) {
-    for (Relaxed<int32_t>* field : {&s.planeSoundMode, &s.planeSoundCounter, &s.gunState,
-                                    &s.gunPeriod, &s.gunCounter, &s.enemySoundOn,
-                                    &s.enemyWaveCounter, &s.enemySweep})
+    for (SoundField<int32_t>* field : {&s.planeSoundMode, &s.planeSoundCounter, &s.gunState,
+                                       &s.gunPeriod, &s.gunCounter, &s.enemySoundOn,
+                                       &s.enemyWaveCounter, &s.enemySweep})
         *field = 7;
-    for (Relaxed<float>* field : {&s.planeSoundLevel, &s.planeNoise, &s.planePan, &s.gunPan,
-                                  &s.gunLevel, &s.enemyLevel, &s.enemyWave, &s.enemyPan})
+    for (SoundField<float>* field : {&s.planeSoundLevel, &s.planeNoise, &s.planePan, &s.gunPan,
+                                     &s.gunLevel, &s.enemyLevel, &s.enemyWave, &s.enemyPan})
         *field = 0.7f;
 }
 

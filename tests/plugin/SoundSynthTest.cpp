@@ -292,6 +292,70 @@ TEST_F(Synth, AccumulatingAddsWhatReplacingWrites) {
     EXPECT_NE(rep0[5], 0.1f);  // the generators did sound
 }
 
+// A block works on its own copy of the events: one block of 500 frames must
+// sound and end exactly as 500 blocks of one frame.
+TEST_F(Synth, ABlockSoundsAsItsFramesOneByOne) {
+    SoundEvents twin;
+    RandomStream twinRandom{1234};
+    for (SoundEvents* e : {&events, &twin}) {
+        e->planeSoundMode = 1;
+        e->planeSoundLevel = 1.0f;
+        e->planeSoundCounter = 0;
+        e->gunState = 1;
+        e->gunPeriod = 10;
+        e->gunLevel = 0.25f;
+        e->enemySoundOn = 1;
+        e->enemyLevel = 0.135f;
+        e->enemyWaveCounter = 1;
+        e->enemySweep = 1;
+    }
+    std::vector<float> in0(500), in1(500), whole0(500), whole1(500);
+    for (int i = 0; i < 500; ++i) {
+        in0[i] = float(i % 17) / 17.0f;
+        in1[i] = -float(i % 5) / 5.0f;
+    }
+    float* in[2] = {in0.data(), in1.data()};
+    float* whole[2] = {whole0.data(), whole1.data()};
+    synthesizeBlock(events, random, in, whole, 500, OutputMode::Replace);
+    for (int i = 0; i < 500; ++i) {
+        float out0 = 0, out1 = 0;
+        float* frameIn[2] = {&in0[size_t(i)], &in1[size_t(i)]};
+        float* frameOut[2] = {&out0, &out1};
+        synthesizeBlock(twin, twinRandom, frameIn, frameOut, 1, OutputMode::Replace);
+        ASSERT_EQ(out0, whole0[size_t(i)]) << i;
+        ASSERT_EQ(out1, whole1[size_t(i)]) << i;
+    }
+    SoundValues a, b;
+    events.pairWith(a, [](auto& shared, auto& value, int) { value = shared; });
+    twin.pairWith(b, [](auto& shared, auto& value, int) { value = shared; });
+    a.pairWith(b, [](auto& x, auto& y, int field) { EXPECT_EQ(x, y) << "field " << field; });
+    EXPECT_EQ(random.next(), twinRandom.next());
+}
+
+// What the game writes while a block runs is what stands after the block,
+// even a write of the value the block started from; every other value is
+// the block's.
+TEST_F(Synth, GameWritesDuringABlockAreNeverLost) {
+    events.gunState = 1;
+    events.gunCounter = 0;
+    events.gunLevel = 0.25f;
+    events.enemyLevel = 0.135f;
+    SoundBlock block(events);
+    block.values.gunCounter = 7;  // as the synthesizer leaves them
+    block.values.gunLevel = 0.2f;
+    block.values.enemyLevel = 0.1f;
+    block.values.planeSoundCounter = 3;
+    events.gunCounter = 0;  // the game fires again: the same values as before
+    events.gunLevel = 0.25f;
+    events.enemyLevel = 0.5f;
+    block.storeBack();
+    EXPECT_EQ(events.gunCounter, 0);
+    EXPECT_EQ(events.gunLevel, 0.25f);
+    EXPECT_EQ(events.enemyLevel, 0.5f);
+    EXPECT_EQ(events.planeSoundCounter, 3);
+    EXPECT_EQ(events.gunState, 1);
+}
+
 TEST_F(Synth, InPlaceBuffersAndEmptyBlocks) {
     events.planeSoundMode = -1;
     events.planeNoise = 1.0f;
