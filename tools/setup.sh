@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake make g++ ccache pkg-config clang libclang-rt-14-dev
+  cmake make g++ ccache pkg-config clang libclang-rt-14-dev python3
   libgtest-dev googletest libbenchmark-dev
   libfreetype-dev libfontconfig-dev fonts-liberation fonts-dejavu-core
   libx11-dev libxtst-dev libstb-dev xvfb xauth x11-utils
