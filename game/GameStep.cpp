@@ -7,10 +7,10 @@
 #include <new>
 
 #include "game/GameView.h"
+#include "game/SoundEvents.h"
 #include "gui/ControlListener.h"
 #include "gui/DrawContext.h"
 #include "gui/OffscreenContext.h"
-#include "game/SoundEvents.h"
 
 namespace {
 // Strictly inside the square of that half-size around the centre: edges

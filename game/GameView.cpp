@@ -1,8 +1,8 @@
 #include "game/GameView.h"
 
-#include "gui/OffscreenContext.h"
 #include "game/RandomStream.h"
 #include "game/SoundEvents.h"
+#include "gui/OffscreenContext.h"
 
 namespace {
 // The two fixed sets of sound-event fields, written in this order: the reset

@@ -6,8 +6,8 @@
 // The value is written by the audio thread and read by the interface thread,
 // so it is a relaxed atomic.
 
-#include "gui/View.h"
 #include "gui/Relaxed.h"
+#include "gui/View.h"
 
 class ControlListener;
 

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "interface/EditorRect.h"
 #include "host/Commands.h"
 #include "host/HostedEffect.h"
+#include "interface/EditorRect.h"
 #include "interface/Opcodes.h"
 
 namespace {

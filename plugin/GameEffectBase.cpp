@@ -6,8 +6,8 @@
 #include <ctime>
 #include <new>
 
-#include "gui/EditorBase.h"
 #include "game/EndOfBlockViews.h"
+#include "gui/EditorBase.h"
 #include "plugin/SoundSynth.h"
 
 namespace {

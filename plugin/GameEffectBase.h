@@ -2,9 +2,9 @@
 // The game's effect: four named programs, two stereo pins, the game's names,
 // and the sound synthesizer that mixes the game's sounds into the audio.
 
-#include "plugin/PluginEffectEx.h"
 #include "game/RandomStream.h"
 #include "game/SoundEvents.h"
+#include "plugin/PluginEffectEx.h"
 
 class EndOfBlockViews;
 

@@ -2,9 +2,9 @@
 
 #include <new>
 
+#include "interface/Opcodes.h"
 #include "plugin/GamePlugin.h"
 #include "plugin/ModuleState.h"
-#include "interface/Opcodes.h"
 
 bool moduleOutOfMemory = false;
 

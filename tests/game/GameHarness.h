@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "game/GameView.h"
-#include "gui/Bitmap.h"
-#include "gui/ControlListener.h"
 #include "game/RandomStream.h"
 #include "game/SoundEvents.h"
+#include "gui/Bitmap.h"
+#include "gui/ControlListener.h"
 #include "tests/support/Canvas.h"
 
 // The view's window position in the editor.

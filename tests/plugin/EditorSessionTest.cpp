@@ -13,8 +13,8 @@
 #include "gui/ValueDisplay.h"
 #include "gui/ViewFrame.h"
 #include "gui/platform/TestDesktop.h"
-#include "plugin/GamePlugin.h"
 #include "interface/Opcodes.h"
+#include "plugin/GamePlugin.h"
 #include "tests/support/Canvas.h"
 
 using namespace platform;

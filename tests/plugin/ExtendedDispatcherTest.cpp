@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "plugin/GamePlugin.h"
 #include "interface/Opcodes.h"
+#include "plugin/GamePlugin.h"
 #include "tests/support/RecordingHost.h"
 
 namespace {

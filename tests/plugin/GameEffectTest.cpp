@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "game/EndOfBlockViews.h"
-#include "plugin/GamePlugin.h"
 #include "interface/Opcodes.h"
+#include "plugin/GamePlugin.h"
 #include "tests/support/RecordingHost.h"
 #include "tests/support/TestEditor.h"
 

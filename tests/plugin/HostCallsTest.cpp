@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "plugin/GamePlugin.h"
 #include "interface/Opcodes.h"
+#include "plugin/GamePlugin.h"
 #include "tests/support/RecordingHost.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "interface/Opcodes.h"
 #include "plugin/GamePlugin.h"
 #include "plugin/ModuleState.h"
-#include "interface/Opcodes.h"
 #include "plugin/PluginMain.h"
 #include "tests/support/RecordingHost.h"
 

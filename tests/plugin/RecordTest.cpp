@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "plugin/GamePlugin.h"
 #include "interface/Opcodes.h"
+#include "plugin/GamePlugin.h"
 #include "plugin/PluginMain.h"
 #include "tests/support/RecordingHost.h"
 
