@@ -1,8 +1,10 @@
 // Drawing operations of the toolkit on a screen-compatible memory picture,
-// beside a plain loop that writes the same number of pixels.
+// beside a plain loop that writes the same number of pixels; the two big
+// copies of a game step beside memcpy of the same rows.
 
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <vector>
 
 #include "gui/Bitmap.h"
@@ -40,13 +42,36 @@ void lines(benchmark::State& run) {
     }
 }
 
-void spriteTransparent(benchmark::State& run) {
+void spriteTransparent(benchmark::State& run, int32_t id, Rect dest) {
     Canvas canvas(298, 281);
     auto context = canvas.context();
-    Bitmap* plane = new Bitmap(129);
-    for (auto _ : run) plane->blitTransparent(context.get(), Rect(100, 100, 115, 123), Point(0, 0));
-    plane->release();
+    Bitmap* sprite = new Bitmap(id);
+    for (auto _ : run) sprite->blitTransparent(context.get(), dest, Point(0, 0));
+    sprite->release();
 }
+
+void aircraft(benchmark::State& run) { spriteTransparent(run, 129, Rect(100, 100, 115, 123)); }
+void enemy(benchmark::State& run) { spriteTransparent(run, 512, Rect(100, 100, 116, 116)); }
+void cloud(benchmark::State& run) { spriteTransparent(run, 130, Rect(100, 100, 164, 164)); }
+
+// Rows of `width` pixels from a picture `sourceStride` wide into one
+// `destStride` wide, as a copy between two surfaces moves them.
+void copyRows(benchmark::State& run, int32_t width, int32_t rows, int32_t sourceStride,
+              int32_t destStride) {
+    std::vector<uint32_t> source(size_t(sourceStride) * size_t(rows), 0x123456);
+    std::vector<uint32_t> dest(size_t(destStride) * size_t(rows));
+    for (auto _ : run) {
+        for (int32_t y = 0; y < rows; ++y)
+            std::memcpy(dest.data() + size_t(y) * size_t(destStride),
+                        source.data() + size_t(y) * size_t(sourceStride), size_t(width) * 4);
+        benchmark::DoNotOptimize(dest.data());
+        benchmark::ClobberMemory();
+    }
+}
+
+// The off-screen picture is 298 pixels wide, the window 302.
+void playAreaRows(benchmark::State& run) { copyRows(run, 169, 152, 298, 302); }
+void tileRows(benchmark::State& run) { copyRows(run, 128, 128, 128, 298); }
 
 void tileBlit(benchmark::State& run) {
     Canvas canvas(298, 281);
@@ -76,8 +101,12 @@ void showPlayArea(benchmark::State& run) {
 BENCHMARK(pixelLoop)->Name("drawing/reference: write 100x100 pixels");
 BENCHMARK(fillRect)->Name("drawing/fillRectInner 100x100");
 BENCHMARK(lines)->Name("drawing/outlineRect 100x100");
-BENCHMARK(tileBlit)->Name("drawing/blit ground tile 128x128");
-BENCHMARK(spriteTransparent)->Name("drawing/blitTransparent aircraft 15x23");
+BENCHMARK(aircraft)->Name("drawing/blitTransparent aircraft 15x23");
+BENCHMARK(enemy)->Name("drawing/blitTransparent enemy 16x16");
+BENCHMARK(cloud)->Name("drawing/blitTransparent cloud 64x64");
 BENCHMARK(text)->Name("drawing/printText four digits");
-BENCHMARK(showPlayArea)->Name("drawing/blitTo play area 169x152");
+BENCHMARK(playAreaRows)->Name("copy/reference: memcpy 152 rows of 169 pixels");
+BENCHMARK(showPlayArea)->Name("copy/blitTo play area 169x152");
+BENCHMARK(tileRows)->Name("tile/reference: memcpy 128 rows of 128 pixels");
+BENCHMARK(tileBlit)->Name("tile/blit ground tile 128x128");
 }  // namespace

@@ -61,6 +61,42 @@ void Bitmap::buildMask(Dc dc) {
     deleteDc(imageDc);
 }
 
+namespace {
+// Unshifted, the context's picture is worked on where it lies. The mask is
+// drawn as a new device context draws monochrome, 0 black and 1 white; the
+// context's own colours come back afterwards.
+void paintInPlace(Dc dc, Pt origin, const Rect& destRect, Dc maskDc, Dc spriteDc) {
+    ColorRef text = setTextColor(dc, rgb(0, 0, 0));
+    ColorRef background = setBkColor(dc, rgb(255, 255, 255));
+    int32_t width = destRect.width(), height = destRect.height();
+    bitBlt(dc, origin.x, origin.y, width, height, maskDc, 0, 0, ropSrcAnd);
+    bitBlt(dc, origin.x, origin.y, width, height, spriteDc, 0, 0, ropSrcPaint);
+    setTextColor(dc, text);
+    setBkColor(dc, background);
+}
+
+// With a source offset the picture under the image is read at the origin but
+// shown shifted by the offset, so it is composed in a work bitmap first.
+void paintShifted(Dc dc, Pt origin, const Rect& destRect, Point srcOffset, int32_t w, int32_t h,
+                  Dc maskDc, Dc spriteDc) {
+    Dc compositeDc = createCompatibleDc(dc);
+    Object composite = createCompatibleBitmap(dc, w, h);
+    Object previousComposite = selectObject(compositeDc, composite);
+    bitBlt(compositeDc, 0, 0, w, h, dc, origin.x, origin.y, ropSrcCopy);
+    bitBlt(compositeDc, 0, 0, w, h, maskDc, 0, 0, ropSrcAnd);
+    bitBlt(compositeDc, 0, 0, w, h, spriteDc, 0, 0, ropSrcPaint);
+    bitBlt(dc, origin.x, origin.y, destRect.width(), destRect.height(), compositeDc, srcOffset.h,
+           srcOffset.v, ropSrcCopy);
+    selectObject(compositeDc, previousComposite);
+    deleteObject(composite);
+    deleteDc(compositeDc);
+}
+}  // namespace
+
+// What shows is the image where the mask is 0 and the context's picture
+// where it is 1: the mask clears the image's place and the image's opaque
+// part, cut out on black, is painted in. The image itself is never drawn
+// into; the cut-out is a work bitmap of the image's own format.
 void Bitmap::blitTransparent(DrawContext* context, const Rect& destRect, Point srcOffset) {
     if (!image) return;
     Dc dc = context->deviceContext();
@@ -71,40 +107,27 @@ void Bitmap::blitTransparent(DrawContext* context, const Rect& destRect, Point s
     Object previousImage = selectObject(imageDc, image);
     int32_t w, h;
     imageSize(imageDc, w, h);
-
-    Dc backDc = createCompatibleDc(dc);
     Dc maskDc = createCompatibleDc(dc);
-    Dc compositeDc = createCompatibleDc(dc);
-    Dc saveDc = createCompatibleDc(dc);
-    Object back = createMonochromeBitmap(w, h);
-    Object composite = createCompatibleBitmap(dc, w, h);
-    Object save = createCompatibleBitmap(dc, w, h);
-    Object previousBack = selectObject(backDc, back);
+    Dc spriteDc = createCompatibleDc(dc);
+    Object sprite = createCompatibleBitmap(imageDc, w, h);
     Object previousMask = selectObject(maskDc, mask);
-    Object previousComposite = selectObject(compositeDc, composite);
-    Object previousSave = selectObject(saveDc, save);
+    Object previousSprite = selectObject(spriteDc, sprite);
 
-    bitBlt(saveDc, 0, 0, w, h, imageDc, 0, 0, ropSrcCopy);
-    bitBlt(backDc, 0, 0, w, h, maskDc, 0, 0, ropNotSrcCopy);
-    bitBlt(compositeDc, 0, 0, w, h, dc, origin.x, origin.y, ropSrcCopy);
-    bitBlt(compositeDc, 0, 0, w, h, maskDc, 0, 0, ropSrcAnd);
-    bitBlt(imageDc, 0, 0, w, h, backDc, 0, 0, ropSrcAnd);
-    bitBlt(compositeDc, 0, 0, w, h, imageDc, 0, 0, ropSrcPaint);
-    bitBlt(dc, origin.x, origin.y, destRect.width(), destRect.height(), compositeDc, srcOffset.h,
-           srcOffset.v, ropSrcCopy);
-    bitBlt(imageDc, 0, 0, w, h, saveDc, 0, 0, ropSrcCopy);
+    // A new device context turns monochrome 0 into black and 1 into white,
+    // so the inverted mask is white where the image shows.
+    bitBlt(spriteDc, 0, 0, w, h, maskDc, 0, 0, ropNotSrcCopy);
+    bitBlt(spriteDc, 0, 0, w, h, imageDc, 0, 0, ropSrcAnd);
+    if (srcOffset == Point(0, 0)) {
+        paintInPlace(dc, origin, destRect, maskDc, spriteDc);
+    } else {
+        paintShifted(dc, origin, destRect, srcOffset, w, h, maskDc, spriteDc);
+    }
 
-    selectObject(backDc, previousBack);
     selectObject(maskDc, previousMask);
-    selectObject(compositeDc, previousComposite);
-    selectObject(saveDc, previousSave);
+    selectObject(spriteDc, previousSprite);
     selectObject(imageDc, previousImage);
-    deleteObject(back);
-    deleteObject(composite);
-    deleteObject(save);
-    deleteDc(backDc);
+    deleteObject(sprite);
     deleteDc(maskDc);
-    deleteDc(compositeDc);
-    deleteDc(saveDc);
+    deleteDc(spriteDc);
     deleteDc(imageDc);
 }
