@@ -9,6 +9,7 @@
 #include <vector>
 
 enum class InputKey { leftButton, middleButton, rightButton, shift, control, alt };
+constexpr int inputKeyCount = 6;
 
 struct Screenshot {
     int32_t width = 0, height = 0;
@@ -33,7 +34,11 @@ public:
     virtual bool capture(Screenshot& shot) = 0;
     // Moves the pointer to the window point, as the user would.
     virtual void movePointer(int32_t x, int32_t y) = 0;
-    virtual void setHeld(InputKey key, bool down) = 0;
+    // Holds or releases a button or key, as the user would.
+    void setHeld(InputKey key, bool down) {
+        held[int(key)] = down;
+        inject(key, down);
+    }
     // A press and release at a window point.
     void click(InputKey button, int32_t x, int32_t y) {
         movePointer(x, y);
@@ -41,4 +46,16 @@ public:
         pumpEvents();
         setHeld(button, false);
     }
+
+protected:
+    virtual void inject(InputKey key, bool down) = 0;
+    // Lets go of what is still held, so that nothing stays pressed after the
+    // host; a window's destructor calls it while its connection is still open.
+    void releaseHeld() {
+        for (int key = 0; key < inputKeyCount; ++key)
+            if (held[key]) setHeld(InputKey(key), false);
+    }
+
+private:
+    bool held[inputKeyCount] = {};
 };

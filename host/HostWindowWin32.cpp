@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "gui/platform/win32/InputInjection.h"
 #include "host/HostWindow.h"
 
 namespace {
@@ -20,8 +21,7 @@ public:
     Win32HostWindow(HWND window, int32_t width, int32_t height)
         : window(window), width(width), height(height) {}
     ~Win32HostWindow() override {
-        for (int key = 0; key < 6; ++key)
-            if (held[key]) setHeld(InputKey(key), false);
+        releaseHeld();
         destroyNow();
     }
 
@@ -88,36 +88,16 @@ public:
         SendInput(1, &input, sizeof input);
     }
 
-    void setHeld(InputKey key, bool down) override {
-        held[int(key)] = down;
-        INPUT input{};
-        switch (key) {
-        case InputKey::leftButton:
-        case InputKey::middleButton:
-        case InputKey::rightButton: {
-            static const DWORD downFlags[] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_MIDDLEDOWN,
-                                              MOUSEEVENTF_RIGHTDOWN};
-            static const DWORD upFlags[] = {MOUSEEVENTF_LEFTUP, MOUSEEVENTF_MIDDLEUP,
-                                            MOUSEEVENTF_RIGHTUP};
-            input.type = INPUT_MOUSE;
-            input.mi.dwFlags = (down ? downFlags : upFlags)[int(key)];
-            break;
-        }
-        default: {
-            static const WORD keys[] = {VK_SHIFT, VK_CONTROL, VK_MENU};
-            input.type = INPUT_KEYBOARD;
-            input.ki.wVk = keys[int(key) - int(InputKey::shift)];
-            input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-            break;
-        }
-        }
-        SendInput(1, &input, sizeof input);
+private:
+    void inject(InputKey key, bool down) override {
+        // In InputKey's order.
+        static const int32_t virtualKeys[inputKeyCount] = {VK_LBUTTON, VK_MBUTTON, VK_RBUTTON,
+                                                           VK_SHIFT,   VK_CONTROL, VK_MENU};
+        platform::win32::injectHeld(virtualKeys[int(key)], down);
     }
 
-private:
     HWND window;
     int32_t width, height;
-    bool held[6] = {};
 };
 }  // namespace
 

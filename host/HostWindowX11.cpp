@@ -5,9 +5,24 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
 #include "host/HostWindow.h"
 
 namespace {
+// A busy X server now and then drops a connection it has just accepted (seen
+// with Xvfb under load); a few more tries get through.
+Display* openDisplay() {
+    Display* display = XOpenDisplay(nullptr);
+    for (int retry = 1; !display && retry <= 5 && std::getenv("DISPLAY"); ++retry) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10 * retry));
+        display = XOpenDisplay(nullptr);
+    }
+    return display;
+}
+
 class X11HostWindow : public HostWindow {
 public:
     X11HostWindow(Display* display, Window window, int32_t width, int32_t height)
@@ -16,9 +31,7 @@ public:
         XSetWMProtocols(display, window, &closeAtom, 1);
     }
     ~X11HostWindow() override {
-        for (InputKey key : {InputKey::leftButton, InputKey::middleButton, InputKey::rightButton,
-                             InputKey::shift, InputKey::control, InputKey::alt})
-            if (held[int(key)]) setHeld(key, false);
+        releaseHeld();
         destroyNow();
         XCloseDisplay(display);
     }
@@ -72,8 +85,8 @@ public:
         XSync(display, False);
     }
 
-    void setHeld(InputKey key, bool down) override {
-        held[int(key)] = down;
+private:
+    void inject(InputKey key, bool down) override {
         switch (key) {
         case InputKey::leftButton: XTestFakeButtonEvent(display, 1, down, CurrentTime); break;
         case InputKey::middleButton: XTestFakeButtonEvent(display, 2, down, CurrentTime); break;
@@ -85,7 +98,6 @@ public:
         XSync(display, False);
     }
 
-private:
     static int shift(unsigned long mask) {
         int bits = 0;
         while (mask && !(mask & 1)) {
@@ -103,13 +115,12 @@ private:
     int32_t width, height;
     Atom closeAtom;
     bool open = true;
-    bool held[6] = {};
 };
 }  // namespace
 
 std::unique_ptr<HostWindow> HostWindow::create(int32_t width, int32_t height, const char* title,
                                                std::string& error) {
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = openDisplay();
     if (!display) {
         error = "cannot open the X display (is DISPLAY set?)";
         return nullptr;

@@ -23,14 +23,11 @@ Window firstChild(Window window) {
 }
 
 void postPaint(Window window) {
-    if (SoftWindow* soft = asSoftWindow(window)) {
-        soft->updatePending = true;
-        deliver(soft, msgPaint);
-    }
+    if (SoftWindow* soft = asSoftWindow(window)) deliverPaint(soft);
 }
 
 void postPress(Window window, uint32_t message, int32_t x, int32_t y) {
-    postMessage(window, message, 0, intptr_t(uint32_t(x & 0xFFFF) | uint32_t(y & 0xFFFF) << 16));
+    if (SoftWindow* soft = asSoftWindow(window)) deliverPress(soft, message, x, y);
 }
 
 void postMessage(Window window, uint32_t message, uintptr_t wParam, intptr_t lParam) {

@@ -1,17 +1,26 @@
 #pragma once
-// The software platform's windows: each window keeps its picture in a colour
-// surface that its device contexts draw into. A window is either headless
-// (in memory, driven by tests through Headless.h) or shown on an X11 display
-// (X11Windows.cpp), which is decided by its parent: a child of an X11 window
-// id is an X11 window.
+// The software platform's windows, and the whole interface between the shared
+// window code (SoftWindows.cpp: registry, classes, paint and press delivery,
+// device contexts on a window's picture) and the window systems that show
+// windows and bring their input: headless (HeadlessWindows.cpp, in memory,
+// driven by tests) and X11 (X11Windows.cpp). Each window keeps its picture in
+// a colour surface that its device contexts draw into.
+//
+// A window's system is chosen once, when it is made: a child of one of our
+// windows is headless beside it; a child of any other handle goes to the first
+// system that can make a peer for it under that handle (X11, when the handle
+// is a window of a display we can open).
 
-#include <string>
+#include <cstdint>
+#include <span>
 #include <vector>
 
 #include "gui/platform/platform.h"
 #include "gui/platform/soft/Surface.h"
 
 namespace soft {
+
+class WindowSystem;
 
 struct SoftWindow {
     platform::WindowProc proc = nullptr;
@@ -22,24 +31,53 @@ struct SoftWindow {
     void* userData = nullptr;
     Surface picture;  // the window's pixels
     bool updatePending = false;
-    unsigned long x11Window = 0;  // 0 for a headless window
+    WindowSystem* system = nullptr;  // never null once made
+    uintptr_t peer = 0;  // the system's own id for the window (an X11 window id); 0 for none
 };
 
+// What a window system does for its windows; the shared code owns the windows.
+class WindowSystem {
+public:
+    // Makes the window's peer as a child of a handle that is not one of ours;
+    // false when this system cannot.
+    virtual bool attach(SoftWindow& window, platform::Window foreignParent) = 0;
+    // Takes the peer down; the window itself is freed by the caller.
+    virtual void detach(SoftWindow& window) = 0;
+    // Shows what was drawn into the window's picture.
+    virtual void present(SoftWindow& window) = 0;
+    // Delivers the events that have come for this system's windows.
+    virtual void dispatchEvents() = 0;
+    // While true, this system answers for the buttons, keys and pointer; the
+    // next two are asked only then.
+    virtual bool holdsInput() const = 0;
+    virtual bool isKeyDown(int32_t virtualKey) = 0;
+    virtual platform::Pt pointer() = 0;  // screen coordinates
+    virtual platform::Pt screenToWindow(const SoftWindow& window, platform::Pt screen) = 0;
+
+protected:
+    ~WindowSystem() = default;
+};
+
+WindowSystem& headlessWindowSystem();
+WindowSystem& x11WindowSystem();
+// The systems in the order they are asked: the display's before the in-memory
+// one, which holds input always and attaches to no foreign handle.
+std::span<WindowSystem* const> windowSystems();
+// The first system that holds input.
+WindowSystem& inputWindowSystem();
+
+// The shared code, for the window systems and the test desktop.
 SoftWindow* asSoftWindow(platform::Window window);  // null for handles that are not ours
 platform::Window handleOf(SoftWindow* window);
+// A headless window; a child starts at its parent's position.
 SoftWindow* newWindow(SoftWindow* parent, int32_t width, int32_t height);
 // Sends the destroy message to the window and its children, then frees them.
 void freeWindow(SoftWindow* window);
 // Delivers one message through the window's procedure.
 intptr_t deliver(SoftWindow* window, uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0);
-
-// The X11 side, used when a window's parent is an X11 window id.
-bool createX11Child(SoftWindow* window, unsigned long parentId);
-void destroyX11Child(SoftWindow* window);
-void presentX11(SoftWindow* window);
-void drainX11Events();
-bool x11KeyDown(int32_t virtualKey, bool& known);
-bool x11Pointer(platform::Pt& screen);
-bool x11ScreenToWindow(SoftWindow* window, platform::Pt& point);
+// Marks the whole window for update and has it painted now.
+void deliverPaint(SoftWindow* window);
+// A button press at a window point, the position packed as the platform packs it.
+void deliverPress(SoftWindow* window, uint32_t message, int32_t x, int32_t y);
 
 }  // namespace soft

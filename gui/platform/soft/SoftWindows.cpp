@@ -1,6 +1,8 @@
 // The software platform's window functions: classes, windows, messages and
-// the device contexts that draw into a window's picture.
+// the device contexts that draw into a window's picture. What shows a window
+// and brings its events is its window system (SoftWindow.h).
 
+#include <array>
 #include <map>
 #include <set>
 #include <string>
@@ -19,6 +21,16 @@ std::map<std::string, WindowProc>& classes() {
 std::set<SoftWindow*>& liveWindows() {
     static std::set<SoftWindow*> windows;
     return windows;
+}
+// The first system that can show the window under the handle takes it; on
+// failure the window keeps the headless system, which has nothing to take down.
+bool attachToForeignParent(SoftWindow& window, Window parent) {
+    for (WindowSystem* system : windowSystems())
+        if (system->attach(window, parent)) {
+            window.system = system;
+            return true;
+        }
+    return false;
 }
 }  // namespace
 
@@ -40,6 +52,7 @@ SoftWindow* newWindow(SoftWindow* parent, int32_t width, int32_t height) {
         parent->children.push_back(window);
     }
     window->picture = Surface(width, height, PixelFormat::colour);
+    window->system = &headlessWindowSystem();
     liveWindows().insert(window);
     return window;
 }
@@ -49,10 +62,30 @@ intptr_t deliver(SoftWindow* window, uint32_t message, uintptr_t wParam, intptr_
     return window->proc(handleOf(window), message, wParam, lParam);
 }
 
+void deliverPaint(SoftWindow* window) {
+    window->updatePending = true;
+    deliver(window, msgPaint);
+}
+
+void deliverPress(SoftWindow* window, uint32_t message, int32_t x, int32_t y) {
+    deliver(window, message, 0, intptr_t(uint32_t(x & 0xFFFF) | uint32_t(y & 0xFFFF) << 16));
+}
+
+std::span<WindowSystem* const> windowSystems() {
+    static const std::array<WindowSystem*, 2> systems{&x11WindowSystem(), &headlessWindowSystem()};
+    return systems;
+}
+
+WindowSystem& inputWindowSystem() {
+    for (WindowSystem* system : windowSystems())
+        if (system->holdsInput()) return *system;
+    return headlessWindowSystem();
+}
+
 void freeWindow(SoftWindow* window) {
     while (!window->children.empty()) freeWindow(window->children.back());
     deliver(window, msgDestroy);
-    if (window->x11Window) destroyX11Child(window);
+    window->system->detach(*window);
     if (window->parent) std::erase(window->parent->children, window);
     liveWindows().erase(window);
     delete window;
@@ -66,7 +99,7 @@ Dc windowDc(Window window) {
 void releaseWindowDc(Window window, Dc dc) {
     if (!dc) return;
     SoftWindow* soft = asSoftWindow(window);
-    if (soft && soft->x11Window) presentX11(soft);
+    if (soft) soft->system->present(*soft);
     releaseSurfaceDc(dc);
 }
 
@@ -92,8 +125,7 @@ Window createChildWindow(const char* className, Window parent, int32_t width, in
     SoftWindow* parentWindow = asSoftWindow(parent);
     SoftWindow* window = newWindow(parentWindow, width, height);
     window->proc = found->second;
-    if (!parentWindow && !createX11Child(window, static_cast<unsigned long>(
-                                                     reinterpret_cast<uintptr_t>(parent)))) {
+    if (!parentWindow && !attachToForeignParent(*window, parent)) {
         freeWindow(window);
         return nullptr;
     }
@@ -134,13 +166,13 @@ void endPaint(Window window, PaintState& state) {
     state.dc = nullptr;
 }
 
-void dispatchPendingMessages() { drainX11Events(); }
+void dispatchPendingMessages() {
+    for (WindowSystem* system : windowSystems()) system->dispatchEvents();
+}
 
 Pt screenToWindow(Window window, Pt point) {
     SoftWindow* soft = asSoftWindow(window);
-    if (!soft) return point;
-    if (soft->x11Window && x11ScreenToWindow(soft, point)) return point;
-    return {point.x - soft->x, point.y - soft->y};
+    return soft ? soft->system->screenToWindow(*soft, point) : point;
 }
 
 }  // namespace platform

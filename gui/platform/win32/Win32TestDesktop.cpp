@@ -5,6 +5,7 @@
 
 #include "gui/platform/TestDesktop.h"
 #include "gui/platform/win32/Handles.h"
+#include "gui/platform/win32/InputInjection.h"
 #include "gui/platform/win32/TickOverride.h"
 
 namespace platform::desktop {
@@ -21,21 +22,6 @@ const char* hostClass() {
         registered = RegisterClassA(&windowClass) != 0;
     }
     return "SkyrunTestHost";
-}
-
-void sendKey(int32_t virtualKey, bool down) {
-    INPUT input{};
-    if (virtualKey == vkLeftButton || virtualKey == vkRightButton || virtualKey == vkMiddleButton) {
-        input.type = INPUT_MOUSE;
-        if (virtualKey == vkLeftButton) input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-        if (virtualKey == vkRightButton) input.mi.dwFlags = down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP;
-        if (virtualKey == vkMiddleButton) input.mi.dwFlags = down ? MOUSEEVENTF_MIDDLEDOWN : MOUSEEVENTF_MIDDLEUP;
-    } else {
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = WORD(virtualKey);
-        input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-    }
-    SendInput(1, &input, sizeof input);
 }
 }  // namespace
 
@@ -69,11 +55,11 @@ ColorRef windowPixel(Window window, int32_t x, int32_t y) {
     return color;
 }
 
-void setHeld(int32_t virtualKey, bool down) { sendKey(virtualKey, down); }
+void setHeld(int32_t virtualKey, bool down) { injectHeld(virtualKey, down); }
 
 void releaseAll() {
     for (int32_t key : {vkLeftButton, vkMiddleButton, vkRightButton, vkShift, vkControl, vkAlt})
-        if (GetAsyncKeyState(key) & 0x8000) sendKey(key, false);
+        if (GetAsyncKeyState(key) & 0x8000) injectHeld(key, false);
 }
 
 void setPointer(Pt screen) { SetCursorPos(screen.x, screen.y); }

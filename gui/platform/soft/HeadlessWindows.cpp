@@ -1,0 +1,50 @@
+// Headless windows of the software platform: windows live in memory only.
+// Implements: windows beside their parent at its screen position, the button,
+// key and pointer state that tests set (InputState.h), and mapping by the
+// window's recorded position. Does not: show anything, attach to a handle that
+// is not one of ours, or bring events (tests deliver them by hand).
+
+#include <array>
+
+#include "gui/platform/soft/InputState.h"
+#include "gui/platform/soft/SoftWindow.h"
+
+namespace soft {
+namespace {
+std::array<bool, 256> keysDown{};
+platform::Pt cursor{0, 0};
+
+class HeadlessWindowSystem final : public WindowSystem {
+public:
+    bool attach(SoftWindow&, platform::Window) override { return false; }
+    void detach(SoftWindow&) override {}
+    void present(SoftWindow&) override {}
+    void dispatchEvents() override {}
+    bool holdsInput() const override { return true; }
+
+    bool isKeyDown(int32_t virtualKey) override {
+        return virtualKey >= 0 && virtualKey < int32_t(keysDown.size()) &&
+               keysDown[size_t(virtualKey)];
+    }
+
+    platform::Pt pointer() override { return cursor; }
+
+    platform::Pt screenToWindow(const SoftWindow& window, platform::Pt screen) override {
+        return {screen.x - window.x, screen.y - window.y};
+    }
+};
+}  // namespace
+
+WindowSystem& headlessWindowSystem() {
+    static HeadlessWindowSystem system;
+    return system;
+}
+
+void setKeyDown(int32_t virtualKey, bool down) {
+    if (virtualKey >= 0 && virtualKey < int32_t(keysDown.size()))
+        keysDown[size_t(virtualKey)] = down;
+}
+
+void setCursorPosition(platform::Pt screenPoint) { cursor = screenPoint; }
+
+}  // namespace soft
