@@ -265,18 +265,25 @@ TEST_F(Synth, RoarDrawsNoiseEvery32Samples) {
     EXPECT_EQ(changes, (std::vector<int>{31, 63, 95}));
 }
 
+namespace {
+// The plane in `planeMode`, a shot just fired and an enemy just come in.
+void soundEverything(SoundEvents& e, int32_t planeMode) {
+    e.planeSoundMode = planeMode;
+    e.planeSoundLevel = planeMode > 0 ? 1.0f : 0.25f;
+    e.planeSoundCounter = 0;
+    e.gunState = 1;
+    e.gunPeriod = 10;
+    e.gunLevel = 0.25f;
+    e.enemySoundOn = 1;
+    e.enemyLevel = 0.135f;
+    e.enemyWaveCounter = 1;
+    e.enemySweep = 1;
+}
+}  // namespace
+
 TEST_F(Synth, AccumulatingAddsWhatReplacingWrites) {
     SoundEvents twin;
-    for (SoundEvents* e : {&events, &twin}) {
-        e->planeSoundMode = 0;
-        e->gunState = 1;
-        e->gunPeriod = 10;
-        e->gunLevel = 0.25f;
-        e->enemySoundOn = 1;
-        e->enemyLevel = 0.135f;
-        e->enemyWaveCounter = 1;
-        e->enemySweep = 1;
-    }
+    for (SoundEvents* e : {&events, &twin}) soundEverything(*e, 0);
     RandomStream twinRandom{1234};
     std::vector<float> in0(64, 0.1f), in1(64, -0.2f), rep0(64), rep1(64), acc0(64, 0.5f),
         acc1(64, 0.5f);
@@ -297,18 +304,7 @@ TEST_F(Synth, AccumulatingAddsWhatReplacingWrites) {
 TEST_F(Synth, ABlockSoundsAsItsFramesOneByOne) {
     SoundEvents twin;
     RandomStream twinRandom{1234};
-    for (SoundEvents* e : {&events, &twin}) {
-        e->planeSoundMode = 1;
-        e->planeSoundLevel = 1.0f;
-        e->planeSoundCounter = 0;
-        e->gunState = 1;
-        e->gunPeriod = 10;
-        e->gunLevel = 0.25f;
-        e->enemySoundOn = 1;
-        e->enemyLevel = 0.135f;
-        e->enemyWaveCounter = 1;
-        e->enemySweep = 1;
-    }
+    for (SoundEvents* e : {&events, &twin}) soundEverything(*e, 1);
     std::vector<float> in0(500), in1(500), whole0(500), whole1(500);
     for (int i = 0; i < 500; ++i) {
         in0[i] = float(i % 17) / 17.0f;
