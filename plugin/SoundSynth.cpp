@@ -28,26 +28,39 @@ constexpr float kGunSilenceFloat = leastFloatFrom(kGunSilence);
 // registers for the whole loop.
 #define SAMPLE_STEP [[gnu::always_inline]] inline
 
-// The synthesizer never writes the pans, so a block takes each share (and
-// its complement) once.
+// Both channels' values side by side, so that each generator's mixing takes
+// one multiply, one add and one pair of conversions for the two channels.
+// Every step is inlined, so no pair crosses a call and the ABI note some
+// targets give for vector returns does not apply.
+#pragma GCC diagnostic ignored "-Wpsabi"
+using ChannelPair = double __attribute__((vector_size(16)));
+using FloatPair = float __attribute__((vector_size(8)));
+
+SAMPLE_STEP FloatPair rounded(ChannelPair sum) { return __builtin_convertvector(sum, FloatPair); }
+SAMPLE_STEP ChannelPair widened(FloatPair sum) { return __builtin_convertvector(sum, ChannelPair); }
+
+// The synthesizer never writes the pans, so a block takes each channel's
+// share once. The rumble's pan is channel 1's share; the others channel 0's.
 struct Pans {
     explicit Pans(const SoundValues& e)
-        : plane(e.planePan), planeOther(1.0 - plane), gun(e.gunPan), gunOther(1.0 - gun),
-          enemy(e.enemyPan), enemyOther(1.0 - enemy) {}
-    double plane, planeOther, gun, gunOther, enemy, enemyOther;
+        : plane{e.planePan, 1.0 - double(e.planePan)}, gun{e.gunPan, 1.0 - double(e.gunPan)},
+          enemy{1.0 - double(e.enemyPan), e.enemyPan} {}
+    ChannelPair plane, gun, enemy;
 };
 
 SAMPLE_STEP float newNoise(RandomStream& random) { return float(random.next() / 32767.0); }
 
-// Advances the plane noise and returns its share of each channel.
-SAMPLE_STEP void planeStep(SoundValues& e, const Pans& pans, RandomStream& random, float& a,
-                           float& b) {
+// Advances the plane noise and returns its share of each channel. `share`
+// is the noise times each channel's pan, which changes only with the noise.
+SAMPLE_STEP FloatPair planeStep(SoundValues& e, const Pans& pans, RandomStream& random,
+                                ChannelPair& share) {
     int32_t mode = e.planeSoundMode;
     if (mode == 0) {
         int32_t counter = e.planeSoundCounter;
         if (counter >= 12) {
             e.planeSoundCounter = 0;
             e.planeNoise = newNoise(random);
+            share = double(e.planeNoise) * pans.plane;
             e.planeSoundLevel = 0.25f;
         } else {
             e.planeSoundCounter = counter + 1;
@@ -56,22 +69,22 @@ SAMPLE_STEP void planeStep(SoundValues& e, const Pans& pans, RandomStream& rando
         int32_t counter = e.planeSoundCounter + 1;
         e.planeSoundCounter = counter;
         e.planeSoundLevel = float(e.planeSoundLevel * kRoarDecay);
-        if ((counter & 31) == 31) e.planeNoise = newNoise(random);
+        if ((counter & 31) == 31) {
+            e.planeNoise = newNoise(random);
+            share = double(e.planeNoise) * pans.plane;
+        }
         if (counter > kRoarLength) {
             e.planeSoundCounter = 0;
             e.planeSoundLevel = 0.25f;
             e.planeSoundMode = 0;
         }
     }
-    double noise = e.planeNoise, level = e.planeSoundLevel;
-    a = float(noise * pans.plane * level);
-    b = float(noise * pans.planeOther * level);
+    return rounded(share * double(e.planeSoundLevel));
 }
 
-SAMPLE_STEP void gunStep(SoundValues& e, const Pans& pans, float& a, float& b) {
+SAMPLE_STEP void gunStep(SoundValues& e, const Pans& pans, FloatPair& sum) {
     int32_t state = e.gunState;
     if (state == 0) return;
-    double sign = state == 1 ? 1.0 : -1.0;
     int32_t counter = e.gunCounter + 1;
     int32_t period = e.gunPeriod;
     if (counter > period) {
@@ -81,14 +94,14 @@ SAMPLE_STEP void gunStep(SoundValues& e, const Pans& pans, float& a, float& b) {
     }
     e.gunCounter = counter;
     double level = e.gunLevel;
-    a = float(a + sign * level * pans.gun);
-    b = float(b + sign * level * pans.gunOther);
+    double signedLevel = state == 1 ? level : -level;
+    sum = rounded(widened(sum) + signedLevel * pans.gun);
     float decayed = float(level * kGunDecay);
     e.gunLevel = decayed;
     if (decayed < kGunSilenceFloat) e.gunState = 0;
 }
 
-SAMPLE_STEP void enemyStep(SoundValues& e, const Pans& pans, float& a, float& b) {
+SAMPLE_STEP void enemyStep(SoundValues& e, const Pans& pans, FloatPair& sum) {
     if (e.enemySoundOn == 0) return;
     int32_t sweep = e.enemySweep;
     if (sweep > 0) {
@@ -116,8 +129,7 @@ SAMPLE_STEP void enemyStep(SoundValues& e, const Pans& pans, float& a, float& b)
         e.enemyLevel = 0.0f;
         e.enemySoundOn = 0;
     }
-    a = float(a + double(wave) * pans.enemyOther);
-    b = float(b + double(wave) * pans.enemy);
+    sum = rounded(widened(sum) + double(wave) * pans.enemy);
 }
 
 // The input plus the generators' sum, written or added to what the output
@@ -164,14 +176,14 @@ void run(SoundValues& values, RandomStream& stream, float** inputs, float** outp
     float* in1 = inputs[1];
     float* out0 = outputs[0];
     float* out1 = outputs[1];
+    ChannelPair share = double(events.planeNoise) * pans.plane;
     for (int32_t i = 0; i < sampleFrames; ++i) {
         float left = in0[i], right = in1[i];
-        float a, b;
-        planeStep(events, pans, random, a, b);
-        gunStep(events, pans, a, b);
-        enemyStep(events, pans, a, b);
-        store<mode>(out0[i], left, a);
-        store<mode>(out1[i], right, b);
+        FloatPair sum = planeStep(events, pans, random, share);
+        gunStep(events, pans, sum);
+        enemyStep(events, pans, sum);
+        store<mode>(out0[i], left, sum[0]);
+        store<mode>(out1[i], right, sum[1]);
     }
     values = events;
     stream = random;
