@@ -82,9 +82,9 @@ SAMPLE_STEP FloatPair planeStep(SoundValues& e, const Pans& pans, RandomStream& 
     return rounded(share * double(e.planeSoundLevel));
 }
 
+// The gun and rumble steps run only while their generator sounds.
 SAMPLE_STEP void gunStep(SoundValues& e, const Pans& pans, FloatPair& sum) {
     int32_t state = e.gunState;
-    if (state == 0) return;
     int32_t counter = e.gunCounter + 1;
     int32_t period = e.gunPeriod;
     if (counter > period) {
@@ -102,7 +102,6 @@ SAMPLE_STEP void gunStep(SoundValues& e, const Pans& pans, FloatPair& sum) {
 }
 
 SAMPLE_STEP void enemyStep(SoundValues& e, const Pans& pans, FloatPair& sum) {
-    if (e.enemySoundOn == 0) return;
     int32_t sweep = e.enemySweep;
     if (sweep > 0) {
         if (++sweep > 4096) sweep = -1;
@@ -164,29 +163,59 @@ void runStill(const SoundValues& e, float** inputs, float** outputs, int32_t sam
     }
 }
 
-// The block's values and random stream are copied into locals, which the
-// output stores cannot alias, so they stay in registers.
-template <OutputMode mode>
-void run(SoundValues& values, RandomStream& stream, float** inputs, float** outputs,
-         int32_t sampleFrames) {
-    SoundValues events = values;
+// Runs frames [first, end) while the gun and the rumble keep the activity
+// given, so a frame tests neither, and returns the first frame not run. The
+// values and random stream are copied into locals, which the output stores
+// cannot alias, so they stay in registers.
+template <OutputMode mode, bool gunOn, bool enemyOn>
+int32_t runWhile(SoundValues& values, RandomStream& stream, const Pans& pans,
+                 ChannelPair& planeShare, float** inputs, float** outputs, int32_t first,
+                 int32_t end) {
+    SoundValues e = values;
     RandomStream random = stream;
-    const Pans pans(events);
+    ChannelPair share = planeShare;
     float* in0 = inputs[0];
     float* in1 = inputs[1];
     float* out0 = outputs[0];
     float* out1 = outputs[1];
-    ChannelPair share = double(events.planeNoise) * pans.plane;
-    for (int32_t i = 0; i < sampleFrames; ++i) {
+    for (int32_t i = first; i < end; ++i) {
         float left = in0[i], right = in1[i];
-        FloatPair sum = planeStep(events, pans, random, share);
-        gunStep(events, pans, sum);
-        enemyStep(events, pans, sum);
+        FloatPair sum = planeStep(e, pans, random, share);
+        if constexpr (gunOn) gunStep(e, pans, sum);
+        if constexpr (enemyOn) enemyStep(e, pans, sum);
         store<mode>(out0[i], left, sum[0]);
         store<mode>(out1[i], right, sum[1]);
+        if constexpr (gunOn || enemyOn) {
+            if ((gunOn && e.gunState == 0) || (enemyOn && e.enemySoundOn == 0)) {
+                end = i + 1;
+                break;
+            }
+        }
     }
-    values = events;
+    values = e;
     stream = random;
+    planeShare = share;
+    return end;
+}
+
+// A generator that falls silent stays silent for the rest of the block (only
+// the game starts one), so a block takes at most three runs.
+template <OutputMode mode>
+void run(SoundValues& e, RandomStream& random, float** inputs, float** outputs,
+         int32_t sampleFrames) {
+    const Pans pans(e);
+    ChannelPair share = double(e.planeNoise) * pans.plane;
+    for (int32_t i = 0; i < sampleFrames;) {
+        bool gunOn = e.gunState != 0, enemyOn = e.enemySoundOn != 0;
+        if (gunOn && enemyOn)
+            i = runWhile<mode, true, true>(e, random, pans, share, inputs, outputs, i, sampleFrames);
+        else if (gunOn)
+            i = runWhile<mode, true, false>(e, random, pans, share, inputs, outputs, i, sampleFrames);
+        else if (enemyOn)
+            i = runWhile<mode, false, true>(e, random, pans, share, inputs, outputs, i, sampleFrames);
+        else
+            i = runWhile<mode, false, false>(e, random, pans, share, inputs, outputs, i, sampleFrames);
+    }
 }
 }  // namespace
 

@@ -299,33 +299,51 @@ TEST_F(Synth, AccumulatingAddsWhatReplacingWrites) {
     EXPECT_NE(rep0[5], 0.1f);  // the generators did sound
 }
 
-// A block works on its own copy of the events: one block of 500 frames must
-// sound and end exactly as 500 blocks of one frame.
+// A block works on its own copy of the events and runs stretches of frames
+// while the generators keep sounding: one block of 500 frames must sound and
+// end exactly as 500 blocks of one frame, also when the rumble, the gun and
+// the roar end within it, in turn.
 TEST_F(Synth, ABlockSoundsAsItsFramesOneByOne) {
-    SoundEvents twin;
-    RandomStream twinRandom{1234};
-    for (SoundEvents* e : {&events, &twin}) soundEverything(*e, 1);
-    std::vector<float> in0(500), in1(500), whole0(500), whole1(500);
-    for (int i = 0; i < 500; ++i) {
-        in0[i] = float(i % 17) / 17.0f;
-        in1[i] = -float(i % 5) / 5.0f;
+    auto endInTurn = [](SoundEvents& e) {
+        e.enemyLevel = 0.00105f;       // silent after about 150 frames
+        e.gunLevel = 1.0356e-7f;       // after about 300
+        e.planeSoundCounter = 119600;  // the roar ends after 400
+    };
+    for (bool ending : {false, true}) {
+        SCOPED_TRACE(ending ? "ending in turn" : "all sounding");
+        SoundEvents whole, single;
+        RandomStream wholeRandom{99}, singleRandom{99};
+        for (SoundEvents* e : {&whole, &single}) {
+            soundEverything(*e, 1);
+            if (ending) endInTurn(*e);
+        }
+        std::vector<float> in0(500), in1(500), whole0(500), whole1(500);
+        for (int i = 0; i < 500; ++i) {
+            in0[i] = float(i % 17) / 17.0f;
+            in1[i] = -float(i % 5) / 5.0f;
+        }
+        float* in[2] = {in0.data(), in1.data()};
+        float* out[2] = {whole0.data(), whole1.data()};
+        synthesizeBlock(whole, wholeRandom, in, out, 500, OutputMode::Replace);
+        for (int i = 0; i < 500; ++i) {
+            float out0 = 0, out1 = 0;
+            float* frameIn[2] = {&in0[size_t(i)], &in1[size_t(i)]};
+            float* frameOut[2] = {&out0, &out1};
+            synthesizeBlock(single, singleRandom, frameIn, frameOut, 1, OutputMode::Replace);
+            ASSERT_EQ(out0, whole0[size_t(i)]) << i;
+            ASSERT_EQ(out1, whole1[size_t(i)]) << i;
+        }
+        SoundValues a, b;
+        whole.pairWith(a, [](auto& shared, auto& value, int) { value = shared; });
+        single.pairWith(b, [](auto& shared, auto& value, int) { value = shared; });
+        a.pairWith(b, [](auto& x, auto& y, int field) { EXPECT_EQ(x, y) << "field " << field; });
+        EXPECT_EQ(wholeRandom.next(), singleRandom.next());
+        if (ending) {
+            EXPECT_EQ(a.enemySoundOn, 0);
+            EXPECT_EQ(a.gunState, 0);
+            EXPECT_EQ(a.planeSoundMode, 0);
+        }
     }
-    float* in[2] = {in0.data(), in1.data()};
-    float* whole[2] = {whole0.data(), whole1.data()};
-    synthesizeBlock(events, random, in, whole, 500, OutputMode::Replace);
-    for (int i = 0; i < 500; ++i) {
-        float out0 = 0, out1 = 0;
-        float* frameIn[2] = {&in0[size_t(i)], &in1[size_t(i)]};
-        float* frameOut[2] = {&out0, &out1};
-        synthesizeBlock(twin, twinRandom, frameIn, frameOut, 1, OutputMode::Replace);
-        ASSERT_EQ(out0, whole0[size_t(i)]) << i;
-        ASSERT_EQ(out1, whole1[size_t(i)]) << i;
-    }
-    SoundValues a, b;
-    events.pairWith(a, [](auto& shared, auto& value, int) { value = shared; });
-    twin.pairWith(b, [](auto& shared, auto& value, int) { value = shared; });
-    a.pairWith(b, [](auto& x, auto& y, int field) { EXPECT_EQ(x, y) << "field " << field; });
-    EXPECT_EQ(random.next(), twinRandom.next());
 }
 
 // What the game writes while a block runs is what stands after the block,
