@@ -4,7 +4,7 @@
 #include "gui/platform/soft/DeviceContext.h"
 
 #include "gui/platform/soft/ObjectPool.h"
-#include "gui/platform/soft/WindowSystem.h"
+#include "gui/platform/soft/WindowDc.h"
 
 namespace soft {
 

@@ -9,7 +9,7 @@
 
 #include "gui/platform/soft/DeviceContext.h"
 #include "gui/platform/soft/SoftWindow.h"
-#include "gui/platform/soft/WindowSystem.h"
+#include "gui/platform/soft/WindowDc.h"
 
 namespace soft {
 using namespace platform;
