@@ -50,8 +50,18 @@ struct Pans {
 
 SAMPLE_STEP float newNoise(RandomStream& random) { return float(random.next() / 32767.0); }
 
-// Advances the plane noise and returns its share of each channel. `share`
-// is the noise times each channel's pan, which changes only with the noise.
+// The plane noise times each channel's pan; it changes only with the noise.
+SAMPLE_STEP ChannelPair noiseShare(const SoundValues& e, const Pans& pans) {
+    return double(e.planeNoise) * pans.plane;
+}
+
+// The plane's sound in each channel, the noise share at the current level.
+SAMPLE_STEP FloatPair planeSound(const SoundValues& e, ChannelPair share) {
+    return rounded(share * double(e.planeSoundLevel));
+}
+
+// Advances the plane noise and returns its sound in each channel. `share`
+// is kept as the noise share.
 SAMPLE_STEP FloatPair planeStep(SoundValues& e, const Pans& pans, RandomStream& random,
                                 ChannelPair& share) {
     int32_t mode = e.planeSoundMode;
@@ -60,7 +70,7 @@ SAMPLE_STEP FloatPair planeStep(SoundValues& e, const Pans& pans, RandomStream& 
         if (counter >= 12) {
             e.planeSoundCounter = 0;
             e.planeNoise = newNoise(random);
-            share = double(e.planeNoise) * pans.plane;
+            share = noiseShare(e, pans);
             e.planeSoundLevel = 0.25f;
         } else {
             e.planeSoundCounter = counter + 1;
@@ -71,7 +81,7 @@ SAMPLE_STEP FloatPair planeStep(SoundValues& e, const Pans& pans, RandomStream& 
         e.planeSoundLevel = float(e.planeSoundLevel * kRoarDecay);
         if ((counter & 31) == 31) {
             e.planeNoise = newNoise(random);
-            share = double(e.planeNoise) * pans.plane;
+            share = noiseShare(e, pans);
         }
         if (counter > kRoarLength) {
             e.planeSoundCounter = 0;
@@ -79,7 +89,7 @@ SAMPLE_STEP FloatPair planeStep(SoundValues& e, const Pans& pans, RandomStream& 
             e.planeSoundMode = 0;
         }
     }
-    return rounded(share * double(e.planeSoundLevel));
+    return planeSound(e, share);
 }
 
 // The gun and rumble steps run only while their generator sounds.
@@ -151,15 +161,14 @@ bool isStill(const SoundValues& e) {
 
 template <OutputMode mode>
 void runStill(const SoundValues& e, float** inputs, float** outputs, int32_t sampleFrames) {
-    double noise = e.planeNoise, pan = e.planePan, level = e.planeSoundLevel;
-    float a = float(noise * pan * level), b = float(noise * (1.0 - pan) * level);
+    FloatPair sum = planeSound(e, noiseShare(e, Pans(e)));
     float* in0 = inputs[0];
     float* in1 = inputs[1];
     float* out0 = outputs[0];
     float* out1 = outputs[1];
     for (int32_t i = 0; i < sampleFrames; ++i) {
-        store<mode>(out0[i], in0[i], a);
-        store<mode>(out1[i], in1[i], b);
+        store<mode>(out0[i], in0[i], sum[0]);
+        store<mode>(out1[i], in1[i], sum[1]);
     }
 }
 
@@ -204,7 +213,7 @@ template <OutputMode mode>
 void run(SoundValues& e, RandomStream& random, float** inputs, float** outputs,
          int32_t sampleFrames) {
     const Pans pans(e);
-    ChannelPair share = double(e.planeNoise) * pans.plane;
+    ChannelPair share = noiseShare(e, pans);
     for (int32_t i = 0; i < sampleFrames;) {
         bool gunOn = e.gunState != 0, enemyOn = e.enemySoundOn != 0;
         if (gunOn && enemyOn)
