@@ -108,7 +108,7 @@ SAMPLE_STEP bool endsRun(ChannelPair next) {
 struct NoiseDraws {
     NoiseDraws(const SoundValues& e, ChannelPair noiseShare)
         : until(framesToNoiseDraw(e)), noise(e.planeNoise), share(noiseShare),
-          steadyLevel(e.planeSoundLevel), steadySums(throughFloat(share * steadyLevel)) {}
+          steadySums(throughFloat(share * double(e.planeSoundLevel))) {}
 
     // At the start of a frame.
     template <bool roar>
@@ -121,20 +121,22 @@ struct NoiseDraws {
             until = 32;
         } else {
             until = 13;
-            steadyLevel = 0.25f;
-            steadySums = throughFloat(share * steadyLevel);
+            steadySums = throughFloat(share * double(kHumLevel));
         }
     }
 
-    // After `frames` frames; the roar's level is stored by the run.
-    void storeInto(SoundValues& e, int32_t frames) const {
+    // After `frames` frames, the roar's last at `roarLevel`.
+    void storeInto(SoundValues& e, int32_t frames, double roarLevel) const {
         if (drew) e.planeNoise = noise;
         if (e.planeSoundMode > 0) {
             e.planeSoundCounter += frames;
-        } else if (e.planeSoundMode == 0) {
+            e.planeSoundLevel = float(roarLevel);
+        } else if (e.planeSoundMode == 0 && drew) {
             // After a draw the hum's counter restarts from 0.
-            e.planeSoundCounter = drew ? int32_t(13 - until) : e.planeSoundCounter + frames;
-            e.planeSoundLevel = float(steadyLevel);
+            e.planeSoundCounter = int32_t(13 - until);
+            e.planeSoundLevel = kHumLevel;
+        } else if (e.planeSoundMode == 0) {
+            e.planeSoundCounter += frames;
         }
     }
 
@@ -142,7 +144,6 @@ struct NoiseDraws {
     bool drew = false;
     float noise;
     ChannelPair share;  // the noise times each channel's pan
-    double steadyLevel;  // the level of a noise that does not roar
     ChannelPair steadySums;  // its sound in each channel
 };
 
@@ -227,8 +228,9 @@ int32_t runFrames(SoundValues& e, RandomStream& stream, const Pans& pans, Channe
     stream = random;
     noiseShare = draws.share;
     int32_t frames = i - first;
-    draws.storeInto(e, frames);
-    if constexpr (roar) e.planeSoundLevel = float(ring.roar[slot(i - 1)][0]);
+    double lastRoar = 0.0;
+    if constexpr (roar) lastRoar = ring.roar[slot(i - 1)][0];
+    draws.storeInto(e, frames, lastRoar);
     ChannelPair sounded = ring.gunAndRumble[slot(i - 1)];
     ChannelPair decayed = ring.gunAndRumble[slot(i)];
     if constexpr (gunOn) {

@@ -19,6 +19,7 @@ constexpr double kEnemyDecay = 0.99965;
 constexpr double kGunSilence = 0.0000001;
 constexpr double kEnemySilence = 0.001;
 constexpr int32_t kRoarLength = 120000;
+constexpr float kHumLevel = 0.25f;
 
 // The least float not below `limit`: for any float x, x < it exactly when
 // x < limit, so the test needs no conversion.
@@ -96,7 +97,7 @@ SAMPLE_STEP FloatPair planeStep(SoundValues& e, const Pans& pans, RandomStream& 
             e.planeSoundCounter = 0;
             e.planeNoise = newNoise(random);
             share = noiseShare(e.planeNoise, pans);
-            e.planeSoundLevel = 0.25f;
+            e.planeSoundLevel = kHumLevel;
         } else {
             e.planeSoundCounter = counter + 1;
         }
@@ -110,7 +111,7 @@ SAMPLE_STEP FloatPair planeStep(SoundValues& e, const Pans& pans, RandomStream& 
         }
         if (counter > kRoarLength) {
             e.planeSoundCounter = 0;
-            e.planeSoundLevel = 0.25f;
+            e.planeSoundLevel = kHumLevel;
             e.planeSoundMode = 0;
         }
     }
