@@ -47,52 +47,52 @@ private:
 template <typename T>
 using PlainValue = T;
 
+// The fields, in order: type, name, default. The one list that the field
+// declarations, the pairing and the count below are made from.
+#define SOUND_EVENT_FIELDS(FIELD)                                                          \
+    FIELD(int32_t, planeSoundMode, -1) /* 0 hum, >0 roar after a hit, <0 frozen */       \
+    FIELD(float, planeSoundLevel, 0.0f)                                                  \
+    FIELD(float, planeNoise, 0.0f)                                                       \
+    FIELD(float, planePan, 0.5f) /* share of channel 0 */                                \
+    FIELD(int32_t, planeSoundCounter, 8)                                                 \
+    FIELD(int32_t, gunState, 0) /* 0 silent, 1 positive half wave, other negative */     \
+    FIELD(int32_t, gunPeriod, 20)                                                        \
+    FIELD(float, gunPan, 0.5f) /* share of channel 0 */                                  \
+    FIELD(float, gunLevel, 0.0f)                                                         \
+    FIELD(int32_t, gunCounter, 0)                                                        \
+    FIELD(int32_t, enemySoundOn, 0)                                                      \
+    FIELD(float, enemyLevel, 0.0f)                                                       \
+    FIELD(float, enemyWave, 0.0f)                                                        \
+    FIELD(float, enemyPan, 0.5f) /* share of channel 1 */                                \
+    FIELD(int32_t, enemyWaveCounter, 0)                                                  \
+    FIELD(int32_t, enemySweep, 0) /* first set by the game when the rumble starts */     \
+    FIELD(int32_t, editorOpen, 0)
+
 // The fields, once for the shared block (SoundField) and once for the
 // synthesizer's copy (plain values).
 template <template <typename> class Field>
 struct SoundEventFields {
-    Field<int32_t> planeSoundMode{-1};  // 0 hum, >0 roar after a hit, <0 frozen
-    Field<float> planeSoundLevel{0.0f};
-    Field<float> planeNoise{0.0f};
-    Field<float> planePan{0.5f};  // share of channel 0
-    Field<int32_t> planeSoundCounter{8};
-    Field<int32_t> gunState{0};  // 0 silent, 1 positive half wave, other negative
-    Field<int32_t> gunPeriod{20};
-    Field<float> gunPan{0.5f};  // share of channel 0
-    Field<float> gunLevel{0.0f};
-    Field<int32_t> gunCounter{0};
-    Field<int32_t> enemySoundOn{0};
-    Field<float> enemyLevel{0.0f};
-    Field<float> enemyWave{0.0f};
-    Field<float> enemyPan{0.5f};  // share of channel 1
-    Field<int32_t> enemyWaveCounter{0};
-    Field<int32_t> enemySweep{0};  // first set by the game when the rumble starts
-    Field<int32_t> editorOpen{0};
+#define SOUND_EVENT_DECLARE(type, name, initial) Field<type> name{initial};
+    SOUND_EVENT_FIELDS(SOUND_EVENT_DECLARE)
+#undef SOUND_EVENT_DECLARE
 
     // Calls visit(field, other's field, index) for every field, in order.
     template <typename Other, typename Visit>
     void pairWith(Other& other, Visit visit) {
         int i = 0;
-        visit(planeSoundMode, other.planeSoundMode, i++);
-        visit(planeSoundLevel, other.planeSoundLevel, i++);
-        visit(planeNoise, other.planeNoise, i++);
-        visit(planePan, other.planePan, i++);
-        visit(planeSoundCounter, other.planeSoundCounter, i++);
-        visit(gunState, other.gunState, i++);
-        visit(gunPeriod, other.gunPeriod, i++);
-        visit(gunPan, other.gunPan, i++);
-        visit(gunLevel, other.gunLevel, i++);
-        visit(gunCounter, other.gunCounter, i++);
-        visit(enemySoundOn, other.enemySoundOn, i++);
-        visit(enemyLevel, other.enemyLevel, i++);
-        visit(enemyWave, other.enemyWave, i++);
-        visit(enemyPan, other.enemyPan, i++);
-        visit(enemyWaveCounter, other.enemyWaveCounter, i++);
-        visit(enemySweep, other.enemySweep, i++);
-        visit(editorOpen, other.editorOpen, i++);
+#define SOUND_EVENT_VISIT(type, name, initial) visit(name, other.name, i++);
+        SOUND_EVENT_FIELDS(SOUND_EVENT_VISIT)
+#undef SOUND_EVENT_VISIT
     }
-    static constexpr int kFieldCount = 17;
+
+#define SOUND_EVENT_COUNT(type, name, initial) +1
+    static constexpr int kFieldCount = 0 SOUND_EVENT_FIELDS(SOUND_EVENT_COUNT);
+#undef SOUND_EVENT_COUNT
 };
 
 struct SoundEvents : SoundEventFields<SoundField> {};
 struct SoundValues : SoundEventFields<PlainValue> {};
+// A field declared outside the list would be missed by the pairing.
+static_assert(sizeof(SoundValues) == SoundValues::kFieldCount * sizeof(int32_t));
+static_assert(sizeof(SoundEvents) == SoundEvents::kFieldCount * sizeof(uint64_t));
+#undef SOUND_EVENT_FIELDS
