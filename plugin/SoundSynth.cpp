@@ -37,17 +37,20 @@ Sums planeSound(const SoundValues& e) {
 // Mode 0 hums: a new noise value every 13 frames, at level 0.25. A positive
 // mode roars after a hit: the level decays, the noise changes whenever the
 // counter's low five bits are all set, and after 120000 frames the hum
-// resumes. A negative mode is frozen.
-Sums planeStep(SoundValues& e, RandomStream& random) {
+// resumes. A negative mode is frozen. Returns whether the noise or level
+// may have changed.
+bool planeStep(SoundValues& e, RandomStream& random) {
     if (e.planeSoundMode == 0) {
-        if (e.planeSoundCounter >= kHumFrames - 1) {
-            e.planeSoundCounter = 0;
-            e.planeNoise = newNoise(random);
-            e.planeSoundLevel = kHumLevel;
-        } else {
+        if (e.planeSoundCounter < kHumFrames - 1) {
             e.planeSoundCounter += 1;
+            return false;
         }
-    } else if (e.planeSoundMode > 0) {
+        e.planeSoundCounter = 0;
+        e.planeNoise = newNoise(random);
+        e.planeSoundLevel = kHumLevel;
+        return true;
+    }
+    if (e.planeSoundMode > 0) {
         e.planeSoundCounter += 1;
         e.planeSoundLevel = float(e.planeSoundLevel * kRoarDecay);
         if ((e.planeSoundCounter & 31) == 31) e.planeNoise = newNoise(random);
@@ -56,8 +59,9 @@ Sums planeStep(SoundValues& e, RandomStream& random) {
             e.planeSoundLevel = kHumLevel;
             e.planeSoundMode = 0;
         }
+        return true;
     }
-    return planeSound(e);
+    return false;
 }
 
 // A square wave whose half waves grow by a frame each, so the pitch falls.
@@ -137,9 +141,11 @@ void run(SoundValues& values, RandomStream& stream, float** inputs, float** outp
          int32_t frames, OutputMode mode) {
     SoundValues e = values;
     RandomStream random = stream;
+    Sums plane = planeSound(e);  // changes only with the plane's noise or level
     for (int32_t i = 0; i < frames; ++i) {
         float in0 = inputs[0][i], in1 = inputs[1][i];
-        Sums sums = planeStep(e, random);
+        if (planeStep(e, random)) plane = planeSound(e);
+        Sums sums = plane;
         if (e.gunState != 0) gunStep(e, sums);
         if (e.enemySoundOn != 0) enemyStep(e, sums);
         store(mode, outputs[0][i], in0, sums.a);
