@@ -213,8 +213,9 @@ const Check kChecks[] = {
 };
 constexpr int kCheckCount = int(std::size(kChecks));
 
-// The exit status of a child that ran one check and printed its line.
-enum ChildStatus { childPassed = 0, childFailed = 1 };
+// The exit status of a child that ran one check and printed its line. A
+// failure is not 1, which sanitizers and runtimes end a process with.
+enum ChildStatus { childPassed = 0, childFailed = 10 };
 
 int usage() {
     std::fprintf(stderr, "usage: skyrun-host check MODULE\n");
