@@ -18,6 +18,7 @@ if(WIN32)
   # The Wine prefix is made once by the build, so tests never race to make it.
   add_custom_command(OUTPUT ${SKYRUN_WINEPREFIX}/.ready
     COMMAND ${CMAKE_BINARY_DIR}/wine-run.sh --init
+    DEPENDS ${CMAKE_BINARY_DIR}/wine-run.sh
     COMMENT "Making the Wine prefix")
   add_custom_target(wineprefix ALL DEPENDS ${SKYRUN_WINEPREFIX}/.ready)
 endif()

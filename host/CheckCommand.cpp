@@ -1,15 +1,17 @@
 // `check MODULE`: does to the module what a careful host does before trusting
 // it, one `pass: NAME` or `fail: NAME (why)` line per check and a closing
-// `N passed, N failed`. A crash ends the run early, so the missing summary
-// line is itself the verdict.
+// `N passed, N failed`. A check that crashes fails with the cause.
 
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <vector>
 
+#include "host/ChildProcess.h"
 #include "host/Commands.h"
 #include "host/EditorChecks.h"
 #include "host/HostedEffect.h"
@@ -106,15 +108,16 @@ struct TestSignal {
 
 // One block through one callback with guard samples past its end: the output
 // must be the input (plus the earlier output when accumulating), and nothing
-// past the block may change.
+// past the block may change. The two guards differ, so that copying input
+// past the block shows too.
 std::string runBlock(EffectRecord& record, bool replacing, int32_t frames,
                      const TestSignal& signal) {
-    constexpr float guard = 1234.5f;
+    constexpr float inputGuard = 1234.5f, outputGuard = -4321.25f;
     const size_t size = size_t(frames) + 8;
     std::vector<float> in[2], out[2], original[2], earlier[2];
     for (int k = 0; k < 2; ++k) {
-        in[k].assign(size, guard);
-        out[k].assign(size, guard);
+        in[k].assign(size, inputGuard);
+        out[k].assign(size, outputGuard);
         for (int32_t i = 0; i < frames; ++i) {
             in[k][size_t(i)] = (i + k) % 2 ? signal.odd : signal.even;
             out[k][size_t(i)] = float(i % 5) * 0.25f - 0.5f;
@@ -172,15 +175,15 @@ std::string audioPassesThrough(const std::string& module) {
 class Report {
 public:
     void add(const char* name, const std::string& failure) {
-        if (failure.empty()) {
+        if (failure.empty())
             std::printf("pass: %s\n", name);
-            ++passed;
-        } else {
+        else
             std::printf("fail: %s (%s)\n", name, failure.c_str());
-            ++failed;
-        }
         std::fflush(stdout);
+        count(failure.empty());
     }
+    // A result whose line is already printed.
+    void count(bool pass) { ++(pass ? passed : failed); }
     int finish() const {
         std::printf("%d passed, %d failed\n", passed, failed);
         return failed ? 1 : 0;
@@ -189,22 +192,63 @@ public:
 private:
     int passed = 0, failed = 0;
 };
+
+struct Check {
+    const char* name;
+    std::string (*run)(const std::string& module);
+};
+
+std::string sweepWithBuffers(const std::string& module) { return sweepOpcodes(module, true); }
+std::string sweepWithNulls(const std::string& module) { return sweepOpcodes(module, false); }
+
+const Check kChecks[] = {
+    {"load and close 100 times", loadAndCloseRepeatedly},
+    {"every opcode with a zeroed buffer", sweepWithBuffers},
+    {"every opcode with a null pointer", sweepWithNulls},
+    {"programs at and past the ends", programsAtTheEnds},
+    {"audio passes through unchanged", audioPassesThrough},
+    {"editor opened and closed 200 times with audio", editorOpenedRepeatedly},
+    {"two editors open at once", twoEditorsAtOnce},
+    {"editor whose window the host destroyed first", editorAfterWindowDestroyed},
+};
+constexpr int kCheckCount = int(std::size(kChecks));
+
+// The exit status of a child that ran one check and printed its line. A
+// failure is not 1, which sanitizers and runtimes end a process with.
+enum ChildStatus { childPassed = 0, childFailed = 10 };
+
+int usage() {
+    std::fprintf(stderr, "usage: skyrun-host check MODULE\n");
+    return 2;
+}
 }  // namespace
 
+// Each check runs in a child process of its own (`check MODULE --only N`), so
+// that a crash is that check's failure and every check starts from a fresh
+// process.
 int runCheck(const std::vector<std::string>& args) {
-    if (args.size() != 1) {
-        std::fprintf(stderr, "usage: skyrun-host check MODULE\n");
-        return 2;
+    if (args.size() == 3 && args[1] == "--only") {
+        const std::string& number = args[2];
+        const int index = std::atoi(number.c_str());
+        if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos ||
+            index >= kCheckCount)
+            return usage();
+        endQuietlyOnCrash();
+        const std::string failure = kChecks[index].run(args[0]);
+        Report().add(kChecks[index].name, failure);
+        return failure.empty() ? childPassed : childFailed;
     }
+    if (args.size() != 1) return usage();
     const std::string& module = args[0];
     Report report;
-    report.add("load and close 100 times", loadAndCloseRepeatedly(module));
-    report.add("every opcode with a zeroed buffer", sweepOpcodes(module, true));
-    report.add("every opcode with a null pointer", sweepOpcodes(module, false));
-    report.add("programs at and past the ends", programsAtTheEnds(module));
-    report.add("audio passes through unchanged", audioPassesThrough(module));
-    report.add("editor opened and closed 200 times with audio", editorOpenedRepeatedly(module));
-    report.add("two editors open at once", twoEditorsAtOnce(module));
-    report.add("editor whose window the host destroyed first", editorAfterWindowDestroyed(module));
+    for (int index = 0; index < kCheckCount; ++index) {
+        std::string why;
+        const int status = runThisProgram({"check", module, "--only", std::to_string(index)}, why);
+        if (status == childPassed || status == childFailed)
+            report.count(status == childPassed);
+        else
+            report.add(kChecks[index].name,
+                       why.empty() ? "ended with status " + std::to_string(status) : why);
+    }
     return report.finish();
 }

@@ -46,6 +46,14 @@ void idle(EditorHost& host) {
     host.effect->dispatch(opEditorIdle);
 }
 
+// A closed editor's window must be gone; a module drawing over its own
+// display connection gets a moment for its requests to reach the server.
+bool windowLeftBehind(HostWindow& window) {
+    for (int wait = 0; wait < 10 && window.hasChildWindows(); ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return window.hasChildWindows();
+}
+
 }  // namespace
 
 std::string editorOpenedRepeatedly(const std::string& module) {
@@ -65,6 +73,8 @@ std::string editorOpenedRepeatedly(const std::string& module) {
         idle(host);
         host.closeEditor();
         host.window->pumpEvents();
+        if (windowLeftBehind(*host.window))
+            return "a window was left behind on cycle " + std::to_string(cycle);
     }
     if (audio.blocksRun() == 0) return "the audio thread ran no block";
     return "";

@@ -31,6 +31,8 @@ public:
     virtual void destroyNow() = 0;
     // Handles what the window system has queued; false once the user closed the window.
     virtual bool pumpEvents() = 0;
+    // Whether any window (an editor's, say) still lives inside this one.
+    virtual bool hasChildWindows() = 0;
     virtual bool capture(Screenshot& shot) = 0;
     // Moves the pointer to the window point, as the user would.
     virtual void movePointer(int32_t x, int32_t y) = 0;

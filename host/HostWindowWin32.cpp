@@ -42,6 +42,8 @@ public:
         return !userClosed;
     }
 
+    bool hasChildWindows() override { return window && GetWindow(window, GW_CHILD); }
+
     bool capture(Screenshot& shot) override {
         HDC windowDc = GetDC(window);
         HDC memoryDc = CreateCompatibleDC(windowDc);

@@ -56,6 +56,15 @@ public:
         return open;
     }
 
+    bool hasChildWindows() override {
+        if (window == None) return false;
+        Window root, parent, *children = nullptr;
+        unsigned int count = 0;
+        if (!XQueryTree(display, window, &root, &parent, &children, &count)) return false;
+        if (children) XFree(children);
+        return count > 0;
+    }
+
     bool capture(Screenshot& shot) override {
         XSync(display, False);
         XImage* image = XGetImage(display, window, 0, 0, unsigned(width), unsigned(height),

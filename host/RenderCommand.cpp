@@ -10,6 +10,7 @@
 #include "host/AudioFile.h"
 #include "host/Commands.h"
 #include "host/HostedEffect.h"
+#include "host/RenderBlocks.h"
 #include "interface/Opcodes.h"
 
 namespace {
@@ -83,21 +84,16 @@ int runRender(const std::vector<std::string>& args) {
     output.right.assign(audio.frames(), 0.0f);
     auto started = std::chrono::steady_clock::now();
     bool showProgress = false;
-    for (size_t at = 0; at < audio.frames(); at += size_t(options.block)) {
-        auto frames = int32_t(std::min<size_t>(size_t(options.block), audio.frames() - at));
-        float* in[2] = {&audio.left[at], &audio.right[at]};
-        float* out[2] = {&output.left[at], &output.right[at]};
-        if (options.accumulating)
-            record.process(&record, in, out, frames);
-        else
-            record.processReplacing(&record, in, out, frames);
+    size_t blocks = 0;
+    renderBlocks(record, audio, output, options.block, options.accumulating, [&](size_t done) {
         double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         if (seconds > 1.0) showProgress = true;
-        if (showProgress && (at / size_t(options.block)) % 256 == 0)
+        if (showProgress && blocks % 256 == 0)
             std::fprintf(stderr, "\rrendering: %3d%%",
-                         int(100.0 * double(at + size_t(frames)) / double(audio.frames())));
-    }
+                         int(100.0 * double(done) / double(audio.frames())));
+        ++blocks;
+    });
     if (showProgress) std::fprintf(stderr, "\rrendering: 100%%\n");
     effect->dispatch(opSuspendResume, 0, 0);
     effect->close();

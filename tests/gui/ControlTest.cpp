@@ -10,6 +10,7 @@
 #include "gui/ValueDisplay.h"
 #include "gui/ViewFrame.h"
 #include "tests/support/Canvas.h"
+#include "tests/support/PlatformText.h"
 
 namespace {
 class CountingControl : public Control {
@@ -95,6 +96,36 @@ TEST(ValueDisplay, PlainBackgroundIsFilledAndOutlined) {
     EXPECT_EQ(canvas.pixel(4, 4), 0x7F7F7Fu);
     int ink = (44 - 6) * (22 - 6) - canvas.countOther(6, 6, 44, 22, 0xFFFFFF);
     EXPECT_GT(ink, 10);  // "0.50" was written
+}
+
+TEST(ValueDisplay, DefaultTextIsTwoDecimalsCentredAsThePlatformDrawsIt) {
+    const struct {
+        float value;
+        const char* text;
+    } kValues[] = {{0.5f, "0.50"}, {2.0f, "2.00"}, {-12.345f, "-12.35"}, {1234.5f, "1234.50"}};
+    const auto fillBox = [](Canvas& canvas, const platform::Box& box, Color color) {
+        platform::Object brush = platform::createSolidBrush(color.toColorRef());
+        platform::fillRect(canvas.dc(), box, brush);
+        platform::deleteObject(brush);
+    };
+    for (const auto& expected : kValues) {
+        SCOPED_TRACE(expected.text);
+        Canvas mine(80, 30, kGrey), reference(80, 30, kGrey);
+        ValueDisplay display(Rect(5, 5, 75, 22), nullptr, 0);
+        display.setDisplayFill(kBlue);
+        display.setDisplayEdge(kRed);
+        display.setValue(expected.value);
+        display.paint(mine.context().get());
+
+        // The outline and the inside, as the plain background test pins them;
+        // then the default look: white "Arial" 12, centred, transparent.
+        fillBox(reference, {5, 5, 76, 23}, kRed);
+        fillBox(reference, {6, 6, 75, 22}, kBlue);
+        PlatformText text(reference.dc(), PlatformText::kArial12, kWhite);
+        text.draw(expected.text, platform::Box{5, 5, 75, 22},
+                  platform::dtSingleLine | platform::dtVCenter | platform::dtCenter);
+        expectSamePixels(mine, reference);
+    }
 }
 
 TEST(ValueDisplay, EdgesPutTheFillOrTheEdgeColourTopLeft) {

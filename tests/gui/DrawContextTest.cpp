@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "tests/support/Canvas.h"
+#include "tests/support/PlatformText.h"
 
 namespace {
 constexpr uint32_t kRedRgb = 0xFF0000;
@@ -83,22 +86,35 @@ TEST(DrawContext, FontTableFallsBackToTheFirstFont) {
     EXPECT_EQ(context->fontSize(), 13);
 }
 
-TEST(DrawContext, LeftAlignedTextStartsOnePixelIn) {
-    Canvas mine(120, 20), reference(120, 20);
-    auto context = mine.context();
-    context->selectFont(3, 0);
-    context->setInkColor(kWhite);
-    context->printText("Skyrun 42", Rect(10, 0, 110, 20), 0, 0);
-    EXPECT_GT(mine.countOther(0, 0, 120, 20, 0x000000), 10);  // something was written
+TEST(DrawContext, TextLandsWhereThePlatformPutsItsAlignment) {
+    constexpr Color kInk{255, 255, 0, 0}, kBehind{0, 0, 255, 0};
+    const Rect rect(10, 0, 110, 20);
+    struct {
+        int32_t alignment;
+        int32_t left;  // the box the platform is given
+        uint32_t format;
+    } const kAlignments[] = {{0, 11, platform::dtLeft},
+                             {1, 10, platform::dtCenter},
+                             {2, 10, platform::dtRight},
+                             {7, 11, platform::dtLeft}};  // any other value is left
+    for (const auto& expected : kAlignments)
+        for (int16_t opaque : {0, 1}) {
+            SCOPED_TRACE("alignment " + std::to_string(expected.alignment) + " opaque " +
+                         std::to_string(opaque));
+            Canvas mine(120, 20, kGrey), reference(120, 20, kGrey);
+            auto context = mine.context();
+            context->selectFont(3, 0);
+            context->setInkColor(kInk);
+            context->setBrushColor(kBehind);
+            context->printText("Skyrun 42", rect, opaque, expected.alignment);
+            EXPECT_GT(mine.countOther(0, 0, 120, 20, rgbOf(kGrey)), 10);  // something was written
 
-    auto plain = reference.context();
-    plain->selectFont(3, 0);
-    plain->setInkColor(kWhite);
-    platform::Box box{11, 0, 110, 20};
-    platform::drawText(reference.dc(), "Skyrun 42", 9, box,
-                       platform::dtSingleLine | platform::dtVCenter | platform::dtLeft);
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 120; ++x) ASSERT_EQ(mine.pixel(x, y), reference.pixel(x, y)) << x << "," << y;
+            PlatformText text(reference.dc(), PlatformText::kArial12, kInk);
+            if (opaque) text.behind(kBehind);
+            text.draw("Skyrun 42", platform::Box{expected.left, rect.top, rect.right, rect.bottom},
+                      platform::dtSingleLine | platform::dtVCenter | expected.format);
+            expectSamePixels(mine, reference);
+        }
 }
 
 TEST(DrawContext, CentredAndOpaqueText) {

@@ -1,9 +1,10 @@
-# Makes an input file, renders it through the module and checks that the
-# output holds exactly the input: a fresh effect adds no sound.
+# Makes an input file at RATE, renders it through the module and checks that
+# the output holds exactly the input, at EXPECT_RATE: a fresh effect adds no
+# sound, and the output keeps the rate the effect ran at.
 set(in ${WORK_DIR}/${NAME}-in.wav)
 set(out ${WORK_DIR}/${NAME}-out.wav)
 file(REMOVE ${out})
-execute_process(COMMAND ${EMULATOR} ${WAV_TOOL} make ${in} ${FORMAT} ${LAYOUT} 5000
+execute_process(COMMAND ${EMULATOR} ${WAV_TOOL} make ${in} ${FORMAT} ${LAYOUT} 5000 ${RATE}
   RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "could not make ${in}")
@@ -14,9 +15,9 @@ message("${said}${err}")
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "render failed")
 endif()
-execute_process(COMMAND ${EMULATOR} ${WAV_TOOL} same ${in} ${out}
+execute_process(COMMAND ${EMULATOR} ${WAV_TOOL} same ${in} ${out} ${EXPECT_RATE}
   RESULT_VARIABLE status OUTPUT_VARIABLE said ERROR_VARIABLE err)
 message("${said}${err}")
 if(NOT status EQUAL 0)
-  message(FATAL_ERROR "output differs from input")
+  message(FATAL_ERROR "the output differs from the input or is not at ${EXPECT_RATE} Hz")
 endif()

@@ -1,6 +1,7 @@
 # Runs COMMAND and checks its exit status, that every line of EXPECT_FILE
-# appears in its output, that its output ends with EXPECT_LAST_LINE, and that
-# stderr matches EXPECT_STDERR.
+# appears in its output, that one line of it begins with EXPECT_LINE (a
+# pattern), that its output ends with EXPECT_LAST_LINE, and that stderr
+# matches EXPECT_STDERR.
 execute_process(COMMAND ${COMMAND}
   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 message("${out}")
@@ -10,8 +11,8 @@ endif()
 if(NOT "${status}" STREQUAL "${EXPECT_STATUS}")
   message(FATAL_ERROR "exit status ${status}, expected ${EXPECT_STATUS}")
 endif()
+string(REPLACE "\r\n" "\n" out "${out}")
 if(EXPECT_FILE)
-  string(REPLACE "\r\n" "\n" out "${out}")
   file(STRINGS ${EXPECT_FILE} lines)
   foreach(line IN LISTS lines)
     string(FIND "${out}" "${line}\n" at)
@@ -20,12 +21,17 @@ if(EXPECT_FILE)
     endif()
   endforeach()
 endif()
-if(EXPECT_LAST_LINE)
-  string(REPLACE "\r\n" "\n" out "${out}")
-  string(REGEX MATCH "${EXPECT_LAST_LINE}\n*$" found "${out}")
+function(expect_output pattern failure)
+  string(REGEX MATCH "${pattern}" found "${out}")
   if(NOT found)
-    message(FATAL_ERROR "the last line does not end with: ${EXPECT_LAST_LINE}")
+    message(FATAL_ERROR "${failure}")
   endif()
+endfunction()
+if(EXPECT_LINE)
+  expect_output("(^|\n)${EXPECT_LINE}" "no line begins with: ${EXPECT_LINE}")
+endif()
+if(EXPECT_LAST_LINE)
+  expect_output("${EXPECT_LAST_LINE}\n*$" "the last line does not end with: ${EXPECT_LAST_LINE}")
 endif()
 if(EXPECT_STDERR)
   string(REGEX MATCH "${EXPECT_STDERR}" found "${err}")

@@ -1,5 +1,6 @@
-// Test helper: `make FILE pcm16|float mono|stereo FRAMES` writes a test
-// signal; `same IN OUT` checks that OUT (stereo) holds exactly IN's samples;
+// Test helper: `make FILE pcm16|float mono|stereo FRAMES [RATE]` writes a
+// test signal (44100 Hz unless RATE is given); `same IN OUT [RATE]` checks
+// that OUT (stereo) holds exactly IN's samples at RATE, or at IN's rate;
 // `pixel FILE.png X Y` prints a picture's pixel as R G B.
 
 #include <cmath>
@@ -20,7 +21,7 @@ void put(std::string& out, uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out += char((value >> (8 * i)) & 0xFF);
 }
 
-int make(const char* path, bool pcm16, int channels, int frames) {
+int make(const char* path, bool pcm16, int channels, int frames, uint32_t rate) {
     int bits = pcm16 ? 16 : 32;
     uint32_t dataBytes = uint32_t(frames * channels * bits / 8);
     std::string out = "RIFF";
@@ -29,8 +30,8 @@ int make(const char* path, bool pcm16, int channels, int frames) {
     put(out, 16, 4);
     put(out, pcm16 ? 1 : 3, 2);
     put(out, uint32_t(channels), 2);
-    put(out, 44100, 4);
-    put(out, 44100u * uint32_t(channels * bits / 8), 4);
+    put(out, rate, 4);
+    put(out, rate * uint32_t(channels * bits / 8), 4);
     put(out, uint32_t(channels * bits / 8), 2);
     put(out, uint32_t(bits), 2);
     out += "data";
@@ -52,11 +53,16 @@ int make(const char* path, bool pcm16, int channels, int frames) {
     return 0;
 }
 
-int same(const char* inPath, const char* outPath) {
+int same(const char* inPath, const char* outPath, int rate) {
     StereoAudio in, out;
     std::string error;
     if (!readAudioFile(inPath, in, error) || !readAudioFile(outPath, out, error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    const int expectedRate = rate ? rate : in.sampleRate;
+    if (out.sampleRate != expectedRate) {
+        std::fprintf(stderr, "the output is at %d Hz, expected %d\n", out.sampleRate, expectedRate);
         return 1;
     }
     if (in.frames() != out.frames() || in.frames() == 0) {
@@ -69,7 +75,7 @@ int same(const char* inPath, const char* outPath) {
             return 1;
         }
     }
-    std::printf("%zu frames equal\n", in.frames());
+    std::printf("%zu frames equal at %d Hz\n", in.frames(), out.sampleRate);
     return 0;
 }
 }  // namespace
@@ -91,12 +97,16 @@ int pixel(const char* path, int x, int y) {
 }
 
 int main(int argc, char** argv) {
-    if (argc == 6 && std::strcmp(argv[1], "make") == 0)
+    if ((argc == 6 || argc == 7) && std::strcmp(argv[1], "make") == 0)
         return make(argv[2], std::strcmp(argv[3], "pcm16") == 0,
-                    std::strcmp(argv[4], "mono") == 0 ? 1 : 2, std::atoi(argv[5]));
-    if (argc == 4 && std::strcmp(argv[1], "same") == 0) return same(argv[2], argv[3]);
+                    std::strcmp(argv[4], "mono") == 0 ? 1 : 2, std::atoi(argv[5]),
+                    argc == 7 ? uint32_t(std::atoi(argv[6])) : 44100u);
+    if ((argc == 4 || argc == 5) && std::strcmp(argv[1], "same") == 0)
+        return same(argv[2], argv[3], argc == 5 ? std::atoi(argv[4]) : 0);
     if (argc == 5 && std::strcmp(argv[1], "pixel") == 0)
         return pixel(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
-    std::fprintf(stderr, "usage: wav-tool make FILE pcm16|float mono|stereo FRAMES | same IN OUT | pixel FILE X Y\n");
+    std::fprintf(stderr,
+                 "usage: wav-tool make FILE pcm16|float mono|stereo FRAMES [RATE] | "
+                 "same IN OUT [RATE] | pixel FILE X Y\n");
     return 2;
 }
