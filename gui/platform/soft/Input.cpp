@@ -6,8 +6,6 @@
 
 namespace platform {
 
-bool isKeyDown(int32_t virtualKey) { return soft::inputWindowSystem().isKeyDown(virtualKey); }
-
-Pt cursorPosition() { return soft::inputWindowSystem().pointer(); }
+InputReading readInput() { return soft::inputWindowSystem().readInput(); }
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "gui/platform/soft/Bounds.h"
 #include "gui/platform/soft/DeviceContext.h"
 #include "gui/platform/soft/SoftWindow.h"
 #include "gui/platform/soft/WindowDc.h"
@@ -64,6 +65,7 @@ intptr_t deliver(SoftWindow* window, uint32_t message, uintptr_t wParam, intptr_
 
 void deliverPaint(SoftWindow* window) {
     window->updatePending = true;
+    window->unshown = {0, 0, window->width, window->height};
     deliver(window, msgPaint);
 }
 
@@ -96,10 +98,14 @@ Dc windowDc(Window window) {
     return soft ? makeSurfaceDc(soft->picture) : nullptr;
 }
 
+// Shows what was drawn since the window was last shown, as one rectangle.
 void releaseWindowDc(Window window, Dc dc) {
     if (!dc) return;
-    SoftWindow* soft = asSoftWindow(window);
-    if (soft) soft->system->present(*soft);
+    if (SoftWindow* soft = asSoftWindow(window)) {
+        Box area = clipTo(unite(soft->unshown, dc->drawn), soft->width, soft->height);
+        soft->unshown = {0, 0, 0, 0};
+        if (!isEmpty(area)) soft->system->present(*soft, area);
+    }
     releaseSurfaceDc(dc);
 }
 

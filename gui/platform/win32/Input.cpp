@@ -1,18 +1,21 @@
-// Button and key state, the pointer and the clock, read at the moment of the
-// call.
+// Button and key state and the pointer, read at the moment of the call, and
+// the clock.
 
+#include "gui/platform/InputReading.h"
 #include "gui/platform/win32/Handles.h"
 #include "gui/platform/win32/TickOverride.h"
 
 namespace platform {
 using namespace win32;
 
-bool isKeyDown(int32_t virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
-
-Pt cursorPosition() {
+InputReading readInput() {
+    InputReading reading;
+    for (int32_t key : kReadKeys)
+        if (GetAsyncKeyState(key) & 0x8000) reading.held |= 1u << key;
     POINT point{0, 0};
     GetCursorPos(&point);
-    return {point.x, point.y};
+    reading.pointer = {point.x, point.y};
+    return reading;
 }
 
 Pt screenToWindow(Window window, Pt point) {

@@ -1,0 +1,39 @@
+// The input calls of every platform: answered from a fresh reading, or inside
+// an input pass from the pass's one reading.
+
+#include "gui/platform/InputReading.h"
+
+namespace platform {
+namespace {
+int32_t passDepth = 0;
+bool passHasReading = false;
+InputReading passReading;
+
+InputReading currentInput() {
+    if (passDepth == 0) return readInput();
+    if (!passHasReading) {
+        passReading = readInput();
+        passHasReading = true;
+    }
+    return passReading;
+}
+}  // namespace
+
+// A nested pass reads anew, so that a control following the mouse inside an
+// idle sees the buttons change at each idle it runs.
+void beginInputPass() {
+    ++passDepth;
+    passHasReading = false;
+}
+
+void endInputPass() {
+    if (passDepth > 0) --passDepth;
+}
+
+bool isKeyDown(int32_t virtualKey) {
+    return virtualKey >= 0 && virtualKey < 32 && (currentInput().held >> virtualKey & 1u) != 0;
+}
+
+Pt cursorPosition() { return currentInput().pointer; }
+
+}  // namespace platform

@@ -1,0 +1,23 @@
+#pragma once
+// One reading of the buttons, keys and pointer, as each platform takes it;
+// InputPass.cpp answers the platform's input calls from it.
+
+#include <cstdint>
+
+#include "gui/platform/platform.h"
+
+namespace platform {
+
+// The keys a reading holds: the VirtualKeys, all below 32.
+constexpr int32_t kReadKeys[] = {vkLeftButton, vkRightButton, vkMiddleButton,
+                                 vkShift,      vkControl,     vkAlt};
+
+struct InputReading {
+    uint32_t held = 0;  // bit 1 << key for each of kReadKeys that is down
+    Pt pointer{0, 0};   // screen coordinates
+};
+
+// Reads them now: the platform's part.
+InputReading readInput();
+
+}  // namespace platform
