@@ -29,7 +29,7 @@ void EditorBase::close() {}
 void EditorBase::idle() {
     // Every key and button the pass reads comes from one reading: one
     // question to the display, and the same answers all through the step.
-    platform::beginInputPass();
+    platform::beginInputPass(frame ? frame->window() : nullptr);
     // Window systems whose events the module drains itself get them here.
     platform::dispatchPendingMessages();
     if (updateRequested) {

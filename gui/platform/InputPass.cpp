@@ -6,13 +6,14 @@
 namespace platform {
 namespace {
 int32_t passDepth = 0;
+Window passWindow = nullptr;
 bool passHasReading = false;
 InputReading passReading;
 
 InputReading currentInput() {
-    if (passDepth == 0) return readInput();
+    if (passDepth == 0) return readInput(nullptr);
     if (!passHasReading) {
-        passReading = readInput();
+        passReading = readInput(passWindow);
         passHasReading = true;
     }
     return passReading;
@@ -21,8 +22,9 @@ InputReading currentInput() {
 
 // A nested pass reads anew, so that a control following the mouse inside an
 // idle sees the buttons change at each idle it runs.
-void beginInputPass() {
+void beginInputPass(Window window) {
     ++passDepth;
+    passWindow = window;
     passHasReading = false;
 }
 
@@ -35,5 +37,12 @@ bool isKeyDown(int32_t virtualKey) {
 }
 
 Pt cursorPosition() { return currentInput().pointer; }
+
+Pt screenToWindow(Window window, Pt point) {
+    if (passDepth > 0 && passHasReading && window && passReading.window == window &&
+        point.x == passReading.pointer.x && point.y == passReading.pointer.y)
+        return passReading.inWindow;
+    return mapToWindow(window, point);
+}
 
 }  // namespace platform

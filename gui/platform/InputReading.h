@@ -15,9 +15,15 @@ constexpr int32_t kReadKeys[] = {vkLeftButton, vkRightButton, vkMiddleButton,
 struct InputReading {
     uint32_t held = 0;  // bit 1 << key for each of kReadKeys that is down
     Pt pointer{0, 0};   // screen coordinates
+    // Where the pointer lies in this window, when the reading tells that too.
+    Window window = nullptr;
+    Pt inWindow{0, 0};
 };
 
-// Reads them now: the platform's part.
-InputReading readInput();
+// The platform's part: reads them now, and where the pointer lies in
+// `window` if that comes with the reading at no extra cost.
+InputReading readInput(Window window);
+// MapWindowPoints(null, window).
+Pt mapToWindow(Window window, Pt point);
 
 }  // namespace platform

@@ -87,11 +87,11 @@ TEST(IdleInput, HeldInputReadsTheSameThroughAnIdleAndChangesAtTheNext) {
 
 TEST(IdleInput, APassInsideAPassReadsAnew) {
     desktop::setHeld(vkRightButton, true);
-    beginInputPass();
+    beginInputPass(nullptr);
     EXPECT_TRUE(isKeyDown(vkRightButton));
     desktop::setHeld(vkRightButton, false);
     EXPECT_TRUE(isKeyDown(vkRightButton));
-    beginInputPass();
+    beginInputPass(nullptr);
     EXPECT_FALSE(isKeyDown(vkRightButton));
     endInputPass();
     endInputPass();

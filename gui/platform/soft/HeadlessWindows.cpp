@@ -22,7 +22,7 @@ public:
     void dispatchEvents() override {}
     bool holdsInput() const override { return true; }
 
-    platform::InputReading readInput() override {
+    platform::InputReading readInput(SoftWindow*) override {
         platform::InputReading reading;
         for (int32_t key : platform::kReadKeys)
             if (keysDown[size_t(key)]) reading.held |= 1u << key;

@@ -6,6 +6,8 @@
 
 namespace platform {
 
-InputReading readInput() { return soft::inputWindowSystem().readInput(); }
+InputReading readInput(Window window) {
+    return soft::inputWindowSystem().readInput(soft::asSoftWindow(window));
+}
 
 }  // namespace platform

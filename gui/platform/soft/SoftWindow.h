@@ -52,7 +52,9 @@ public:
     // While true, this system answers for the buttons, keys and pointer; the
     // next one is asked only then.
     virtual bool holdsInput() const = 0;
-    virtual platform::InputReading readInput() = 0;
+    // Where the pointer lies in `window` comes with the reading when this
+    // system can tell it at no extra cost; the window may be null.
+    virtual platform::InputReading readInput(SoftWindow* window) = 0;
     virtual platform::Pt screenToWindow(const SoftWindow& window, platform::Pt screen) = 0;
 
 protected:

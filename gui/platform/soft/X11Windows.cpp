@@ -138,15 +138,23 @@ public:
 
     bool holdsInput() const override { return display != nullptr; }
 
-    platform::InputReading readInput() override {
+    // Asked relative to the window, the one reply also tells where the
+    // pointer lies in it.
+    platform::InputReading readInput(SoftWindow* window) override {
         platform::InputReading reading;
+        bool ours = window && window->system == this && window->peer;
         ::Window root, child;
-        int x, y;
+        int x = 0, y = 0;
         unsigned int mask = 0;
-        XQueryPointer(display, DefaultRootWindow(display), &root, &child, &reading.pointer.x,
-                      &reading.pointer.y, &x, &y, &mask);
+        bool sameScreen = XQueryPointer(display, ours ? window->peer : DefaultRootWindow(display),
+                                        &root, &child, &reading.pointer.x, &reading.pointer.y,
+                                        &x, &y, &mask);
         for (const auto& held : kHeldMasks)
             if (mask & held.mask) reading.held |= 1u << held.key;
+        if (ours && sameScreen) {
+            reading.window = handleOf(window);
+            reading.inWindow = {x, y};
+        }
         return reading;
     }
 

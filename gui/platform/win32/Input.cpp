@@ -8,7 +8,8 @@
 namespace platform {
 using namespace win32;
 
-InputReading readInput() {
+// Mapping the pointer costs a call of its own here, so it is left to mapToWindow.
+InputReading readInput(Window) {
     InputReading reading;
     for (int32_t key : kReadKeys)
         if (GetAsyncKeyState(key) & 0x8000) reading.held |= 1u << key;
@@ -18,7 +19,7 @@ InputReading readInput() {
     return reading;
 }
 
-Pt screenToWindow(Window window, Pt point) {
+Pt mapToWindow(Window window, Pt point) {
     MapWindowPoints(nullptr, toHwnd(window), toPoints(&point), 1);
     return point;
 }
