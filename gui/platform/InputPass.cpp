@@ -10,11 +10,17 @@ Window passWindow = nullptr;
 bool passHasReading = false;
 InputReading passReading;
 
-InputReading currentInput() {
-    if (passDepth == 0) return readInput(nullptr);
+// A pass that has read only the keys reads the pointer at its first read,
+// where reading the keys does not bring it along (Win32).
+InputReading currentInput(bool withPointer) {
+    if (passDepth == 0) return readInput(nullptr, withPointer);
     if (!passHasReading) {
-        passReading = readInput(passWindow);
+        passReading = readInput(passWindow, withPointer);
         passHasReading = true;
+    } else if (withPointer && !passReading.hasPointer) {
+        uint32_t held = passReading.held;
+        passReading = readInput(passWindow, true);
+        passReading.held = held;
     }
     return passReading;
 }
@@ -33,10 +39,11 @@ void endInputPass() {
 }
 
 bool isKeyDown(int32_t virtualKey) {
-    return virtualKey >= 0 && virtualKey < 32 && (currentInput().held >> virtualKey & 1u) != 0;
+    return virtualKey >= 0 && virtualKey < 32 &&
+           (currentInput(false).held >> virtualKey & 1u) != 0;
 }
 
-Pt cursorPosition() { return currentInput().pointer; }
+Pt cursorPosition() { return currentInput(true).pointer; }
 
 Pt screenToWindow(Window window, Pt point) {
     if (passDepth > 0 && passHasReading && window && passReading.window == window &&

@@ -14,15 +14,17 @@ constexpr int32_t kReadKeys[] = {vkLeftButton, vkRightButton, vkMiddleButton,
 
 struct InputReading {
     uint32_t held = 0;  // bit 1 << key for each of kReadKeys that is down
-    Pt pointer{0, 0};   // screen coordinates
+    bool hasPointer = false;
+    Pt pointer{0, 0};  // screen coordinates
     // Where the pointer lies in this window, when the reading tells that too.
     Window window = nullptr;
     Pt inWindow{0, 0};
 };
 
-// The platform's part: reads them now, and where the pointer lies in
-// `window` if that comes with the reading at no extra cost.
-InputReading readInput(Window window);
+// The platform's part: reads the keys now, the pointer too when asked for
+// or when it comes at no extra cost, and where the pointer lies in `window`
+// when that comes at no extra cost.
+InputReading readInput(Window window, bool withPointer);
 // MapWindowPoints(null, window).
 Pt mapToWindow(Window window, Pt point);
 

@@ -26,6 +26,7 @@ public:
         platform::InputReading reading;
         for (int32_t key : platform::kReadKeys)
             if (keysDown[size_t(key)]) reading.held |= 1u << key;
+        reading.hasPointer = true;
         reading.pointer = cursor;
         return reading;
     }

@@ -6,7 +6,7 @@
 
 namespace platform {
 
-InputReading readInput(Window window) {
+InputReading readInput(Window window, bool) {
     return soft::inputWindowSystem().readInput(soft::asSoftWindow(window));
 }
 

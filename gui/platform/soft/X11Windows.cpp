@@ -151,6 +151,7 @@ public:
                                         &x, &y, &mask);
         for (const auto& held : kHeldMasks)
             if (mask & held.mask) reading.held |= 1u << held.key;
+        reading.hasPointer = true;
         if (ours && sameScreen) {
             reading.window = handleOf(window);
             reading.inWindow = {x, y};

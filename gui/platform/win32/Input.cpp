@@ -8,14 +8,19 @@
 namespace platform {
 using namespace win32;
 
-// Mapping the pointer costs a call of its own here, so it is left to mapToWindow.
-InputReading readInput(Window) {
+// The pointer costs a call of its own here (a slow one under Wine, which asks
+// the X server), so it is read only when asked for, and mapping it is left to
+// mapToWindow.
+InputReading readInput(Window, bool withPointer) {
     InputReading reading;
     for (int32_t key : kReadKeys)
         if (GetAsyncKeyState(key) & 0x8000) reading.held |= 1u << key;
-    POINT point{0, 0};
-    GetCursorPos(&point);
-    reading.pointer = {point.x, point.y};
+    if (withPointer) {
+        POINT point{0, 0};
+        GetCursorPos(&point);
+        reading.pointer = {point.x, point.y};
+        reading.hasPointer = true;
+    }
     return reading;
 }
 
