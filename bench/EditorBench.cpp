@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "bench/BusyWorld.h"
 #include "game/GameEditor.h"
 #include "game/GameView.h"
 #include "game/GroundTileClip.h"
@@ -21,10 +22,6 @@
 #include "tests/support/Canvas.h"
 
 namespace {
-intptr_t plainHost(EffectRecord*, int32_t opcode, int32_t, intptr_t, void*, float) {
-    return opcode == hostVersion ? 2400 : 0;
-}
-
 struct OpenEditor {
     OpenEditor() {
         host = platform::desktop::createHostWindow(302, 214);
@@ -78,20 +75,7 @@ void gameStep(benchmark::State& run) {
     for (auto _ : run) view->paint(context.get());
 }
 
-// A game in full swing: eight enemies across the play area, three clouds
-// over it and six shots in flight that hit nothing, set again before every
-// step so that each step draws the same; the hit cooldown keeps the
-// aircraft out of harm.
-void armBusyWorld(GameWorld& w) {
-    w.hitCooldown = kHitCooldown;
-    for (size_t i = 0; i < 8; ++i)
-        w.enemies[i] = Enemy{int32_t(10 + 20 * i), int32_t(10 + 15 * i), 1};
-    w.clouds[0] = Cloud{0, 10, 0, 1};
-    w.clouds[1] = Cloud{70, 50, 1, 1};
-    w.clouds[2] = Cloud{20, 100, 2, 1};
-    const Point shots[] = {{20, 100}, {60, 110}, {100, 20}, {140, 40}, {160, 60}, {85, 120}};
-    for (size_t i = 0; i < 6; ++i) w.bullets[i] = Bullet{shots[i].h, shots[i].v, 1};
-}
+}  // namespace
 
 void busyGameStep(benchmark::State& run) {
     OpenEditor session;
@@ -105,6 +89,7 @@ void busyGameStep(benchmark::State& run) {
     }
 }
 
+namespace {
 void idleReference(benchmark::State& run) {
     OpenEditor session;
     ViewFrame* frame = session.editor()->getFrame();

@@ -13,8 +13,30 @@ Bitmap::Bitmap(int32_t id) : resourceId(id) {
 Bitmap::Bitmap(ViewFrame*, int32_t width, int32_t height) : width(width), height(height) {}
 
 Bitmap::~Bitmap() {
+    // The pictures leave their device contexts before they can be deleted.
+    heldImage.drop();
+    heldMask.drop();
+    heldSprite.drop();
     if (image) deleteObject(image);
     if (mask) deleteObject(mask);
+    if (sprite) deleteObject(sprite);
+}
+
+void Bitmap::HeldDc::hold(Dc compatibleWith, Object picture) {
+    dc = createCompatibleDc(compatibleWith);
+    previous = selectObject(dc, picture);
+}
+
+void Bitmap::HeldDc::drop() {
+    if (!dc) return;
+    selectObject(dc, previous);
+    deleteDc(dc);
+    dc = nullptr;
+}
+
+Dc Bitmap::imageDc(Dc compatibleWith) {
+    if (!heldImage.dc) heldImage.hold(compatibleWith, image);
+    return heldImage.dc;
 }
 
 void Bitmap::retain() { ++references; }
@@ -33,32 +55,31 @@ void Bitmap::imageSize(Dc imageDc, int32_t& w, int32_t& h) const {
 
 void Bitmap::blit(DrawContext* context, const Rect& destRect, Point srcOffset) {
     if (!image) return;
-    Dc imageDc = createCompatibleDc(context->deviceContext());
-    Object previous = selectObject(imageDc, image);
-    bitBlt(context->deviceContext(), destRect.left, destRect.top, destRect.width(),
-           destRect.height(), imageDc, srcOffset.h, srcOffset.v, ropSrcCopy);
-    selectObject(imageDc, previous);
-    deleteDc(imageDc);
+    Dc dc = context->deviceContext();
+    bitBlt(dc, destRect.left, destRect.top, destRect.width(), destRect.height(), imageDc(dc),
+           srcOffset.h, srcOffset.v, ropSrcCopy);
 }
 
 // The mask holds 1 where the image is transparent. It is made once, against
-// the first context the bitmap is drawn to.
+// the first context the bitmap is drawn to, and with it the sprite: a new
+// device context turns monochrome 0 into black and 1 into white, so the
+// inverted mask is white where the image shows, and ANDed with the image
+// it leaves the image's opaque part on black.
 void Bitmap::buildMask(Dc dc) {
-    Dc imageDc = createCompatibleDc(dc);
-    Object previousImage = selectObject(imageDc, image);
+    Dc source = imageDc(dc);
     int32_t w, h;
-    imageSize(imageDc, w, h);
+    imageSize(source, w, h);
     mask = createMonochromeBitmap(w, h);
-    Dc maskDc = createCompatibleDc(dc);
-    Object previousMask = selectObject(maskDc, mask);
-    setMapMode(imageDc, getMapMode(dc));
-    ColorRef previousBk = setBkColor(imageDc, kTransparentColor.toColorRef());
-    bitBlt(maskDc, 0, 0, w, h, imageDc, 0, 0, ropSrcCopy);
-    setBkColor(imageDc, previousBk);
-    selectObject(maskDc, previousMask);
-    selectObject(imageDc, previousImage);
-    deleteDc(maskDc);
-    deleteDc(imageDc);
+    sprite = createCompatibleBitmap(source, w, h);
+    if (!mask || !sprite) return;
+    heldMask.hold(dc, mask);
+    heldSprite.hold(dc, sprite);
+    setMapMode(source, getMapMode(dc));
+    ColorRef previousBk = setBkColor(source, kTransparentColor.toColorRef());
+    bitBlt(heldMask.dc, 0, 0, w, h, source, 0, 0, ropSrcCopy);
+    setBkColor(source, previousBk);
+    bitBlt(heldSprite.dc, 0, 0, w, h, heldMask.dc, 0, 0, ropNotSrcCopy);
+    bitBlt(heldSprite.dc, 0, 0, w, h, source, 0, 0, ropSrcAnd);
 }
 
 namespace {
@@ -94,40 +115,20 @@ void paintShifted(Dc dc, Pt origin, const Rect& destRect, Point srcOffset, int32
 }  // namespace
 
 // What shows is the image where the mask is 0 and the context's picture
-// where it is 1: the mask clears the image's place and the image's opaque
-// part, cut out on black, is painted in. The image itself is never drawn
-// into; the cut-out is a work bitmap of the image's own format.
+// where it is 1: the mask clears the image's place and the sprite, the
+// image's opaque part cut out on black, is painted in. The image itself is
+// never drawn into.
 void Bitmap::blitTransparent(DrawContext* context, const Rect& destRect, Point srcOffset) {
     if (!image) return;
     Dc dc = context->deviceContext();
     if (!mask) buildMask(dc);
+    if (!heldSprite.dc) return;  // the work pictures could not be made
     Pt origin{destRect.left + srcOffset.h, destRect.top + srcOffset.v};
-
-    Dc imageDc = createCompatibleDc(dc);
-    Object previousImage = selectObject(imageDc, image);
-    int32_t w, h;
-    imageSize(imageDc, w, h);
-    Dc maskDc = createCompatibleDc(dc);
-    Dc spriteDc = createCompatibleDc(dc);
-    Object sprite = createCompatibleBitmap(imageDc, w, h);
-    Object previousMask = selectObject(maskDc, mask);
-    Object previousSprite = selectObject(spriteDc, sprite);
-
-    // A new device context turns monochrome 0 into black and 1 into white,
-    // so the inverted mask is white where the image shows.
-    bitBlt(spriteDc, 0, 0, w, h, maskDc, 0, 0, ropNotSrcCopy);
-    bitBlt(spriteDc, 0, 0, w, h, imageDc, 0, 0, ropSrcAnd);
     if (srcOffset == Point(0, 0)) {
-        paintInPlace(dc, origin, destRect, maskDc, spriteDc);
+        paintInPlace(dc, origin, destRect, heldMask.dc, heldSprite.dc);
     } else {
-        paintShifted(dc, origin, destRect, srcOffset, w, h, maskDc, spriteDc);
+        int32_t w, h;
+        imageSize(heldImage.dc, w, h);
+        paintShifted(dc, origin, destRect, srcOffset, w, h, heldMask.dc, heldSprite.dc);
     }
-
-    selectObject(maskDc, previousMask);
-    selectObject(spriteDc, previousSprite);
-    selectObject(imageDc, previousImage);
-    deleteObject(sprite);
-    deleteDc(maskDc);
-    deleteDc(spriteDc);
-    deleteDc(imageDc);
 }

@@ -32,7 +32,18 @@ public:
     Bitmap& operator=(const Bitmap&) = delete;
 
 private:
+    // A memory device context with one picture selected, kept for the
+    // bitmap's life: making and deleting one for every copy costs more than
+    // the copy itself on some platforms (Wine).
+    struct HeldDc {
+        platform::Dc dc = nullptr;
+        platform::Object previous = nullptr;
+        void hold(platform::Dc compatibleWith, platform::Object picture);
+        void drop();
+    };
+
     ~Bitmap();
+    platform::Dc imageDc(platform::Dc compatibleWith);
     void buildMask(platform::Dc dc);
     void imageSize(platform::Dc imageDc, int32_t& w, int32_t& h) const;
 
@@ -42,4 +53,7 @@ private:
     int32_t width = 0;
     int32_t height = 0;
     int32_t references = 1;
+    // The image cut out on black (black where the mask is 1), made with the mask.
+    platform::Object sprite = nullptr;
+    HeldDc heldImage, heldMask, heldSprite;
 };

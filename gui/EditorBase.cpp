@@ -27,6 +27,9 @@ int32_t EditorBase::open(void* parent) {
 void EditorBase::close() {}
 
 void EditorBase::idle() {
+    // Every key and button the pass reads comes from one reading: one
+    // question to the display, and the same answers all through the step.
+    platform::beginInputPass(frame ? frame->window() : nullptr);
     // Window systems whose events the module drains itself get them here.
     platform::dispatchPendingMessages();
     if (updateRequested) {
@@ -34,6 +37,7 @@ void EditorBase::idle() {
         onUpdate();
     }
     if (frame) frame->refreshChanged();
+    platform::endInputPass();
 }
 
 void EditorBase::onUpdate() {}

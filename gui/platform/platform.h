@@ -161,8 +161,16 @@ enum VirtualKey : int32_t {
     vkControl = 0x11,
     vkAlt = 0x12,
 };
-bool isKeyDown(int32_t virtualKey);  // GetAsyncKeyState's high bit
-Pt cursorPosition();                 // GetCursorPos, screen coordinates
+// GetAsyncKeyState's high bit, for the keys above; other keys read as up.
+bool isKeyDown(int32_t virtualKey);
+Pt cursorPosition();  // GetCursorPos, screen coordinates
+// Between these two, every read of the keys and the pointer answers from one
+// reading, taken at the first read: an X11 display is asked once, and what
+// one pass reads stays the same. The pointer mapped into `window` comes from
+// that reading too. Outside a pass each read reads anew. The editor's idle is
+// one pass; a pass begun inside another reads anew.
+void beginInputPass(Window window);
+void endInputPass();
 Pt screenToWindow(Window window, Pt point);  // MapWindowPoints(null, window)
 uint32_t tickCount();                // GetTickCount
 

@@ -15,6 +15,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "gui/platform/soft/Bounds.h"
 #include "gui/platform/soft/DeviceContext.h"
 
 namespace soft {
@@ -163,6 +164,7 @@ bool bitBlt(Dc dest, int32_t x, int32_t y, int32_t width, int32_t height, Dc sou
     area.w = std::min({area.w, to.width() - area.dx, from.width() - area.sx});
     area.h = std::min({area.h, to.height() - area.dy, from.height() - area.sy});
     if (area.w <= 0 || area.h <= 0) return true;
+    soft::noteDrawn(*dest, soft::boxOf(area.dx, area.dy, area.dx + area.w, area.dy + area.h));
 
     if (from.isMono() == to.isMono()) {
         soft::blitConverted(op, to, from, area, soft::SameFormat{});

@@ -3,6 +3,7 @@
 
 #include "gui/platform/soft/DeviceContext.h"
 
+#include "gui/platform/soft/Bounds.h"
 #include "gui/platform/soft/ObjectPool.h"
 #include "gui/platform/soft/WindowDc.h"
 
@@ -51,6 +52,8 @@ platform::Dc makeSurfaceDc(Surface& surface) { return newDc(&surface); }
 void releaseSurfaceDc(platform::Dc dc) {
     if (dc) freeDc(dc);
 }
+
+void noteDrawn(DeviceContext& dc, const platform::Box& box) { dc.drawn = unite(dc.drawn, box); }
 
 Surface* dcSurface(platform::Dc dc) { return dc ? dc->surface : nullptr; }
 

@@ -21,6 +21,7 @@ struct DcTag {
     int32_t bkMode = bkOpaque;
     int32_t mapMode = 1;  // MM_TEXT
     Pt position{0, 0};
+    Box drawn{0, 0, 0, 0};  // what drawing touched since the DC was made (may stick out)
 };
 }  // namespace platform
 
@@ -32,6 +33,10 @@ using DeviceContext = platform::DcTag;
 // must outlive it. Free it with releaseSurfaceDc.
 platform::Dc makeSurfaceDc(Surface& surface);
 void releaseSurfaceDc(platform::Dc dc);
+
+// Widens what the device context has drawn by a box that holds what one
+// drawing call may have touched, so that a window shows only that again.
+void noteDrawn(DeviceContext& dc, const platform::Box& box);
 
 // What a device context draws into, for presenting it; null for a null dc.
 Surface* dcSurface(platform::Dc dc);

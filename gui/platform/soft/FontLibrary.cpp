@@ -137,11 +137,16 @@ private:
     std::map<std::tuple<std::string, int32_t>, FT_Face> matches;
     std::map<std::pair<FT_Face, int32_t>, std::unique_ptr<SizedFont>> sized;
 };
+FontLibrary& fontLibrary() {
+    static FontLibrary library;
+    return library;
+}
 }  // namespace
 
+void loadFontLibrary() { fontLibrary(); }
+
 SizedFont* sizedFontFor(Font& font) {
-    static FontLibrary library;
-    if (!font.sized) font.sized = library.find(font);
+    if (!font.sized) font.sized = fontLibrary().find(font);
     return font.sized;
 }
 

@@ -46,6 +46,10 @@ private:
     std::vector<uint8_t> store;
 };
 
+// Loads fontconfig's configuration, which takes some milliseconds, unless
+// that has been done already.
+void loadFontLibrary();
+
 // The face and size a font object stands for; null when none can be loaded.
 SizedFont* sizedFontFor(Font& font);
 

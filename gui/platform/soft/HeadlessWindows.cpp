@@ -18,16 +18,18 @@ class HeadlessWindowSystem final : public WindowSystem {
 public:
     bool attach(SoftWindow&, platform::Window) override { return false; }
     void detach(SoftWindow&) override {}
-    void present(SoftWindow&) override {}
+    void present(SoftWindow&, const platform::Box&) override {}
     void dispatchEvents() override {}
     bool holdsInput() const override { return true; }
 
-    bool isKeyDown(int32_t virtualKey) override {
-        return virtualKey >= 0 && virtualKey < int32_t(keysDown.size()) &&
-               keysDown[size_t(virtualKey)];
+    platform::InputReading readInput(SoftWindow*) override {
+        platform::InputReading reading;
+        for (int32_t key : platform::kReadKeys)
+            if (keysDown[size_t(key)]) reading.held |= 1u << key;
+        reading.hasPointer = true;
+        reading.pointer = cursor;
+        return reading;
     }
-
-    platform::Pt pointer() override { return cursor; }
 
     platform::Pt screenToWindow(const SoftWindow& window, platform::Pt screen) override {
         return {screen.x - window.x, screen.y - window.y};

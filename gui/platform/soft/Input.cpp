@@ -6,8 +6,8 @@
 
 namespace platform {
 
-bool isKeyDown(int32_t virtualKey) { return soft::inputWindowSystem().isKeyDown(virtualKey); }
-
-Pt cursorPosition() { return soft::inputWindowSystem().pointer(); }
+InputReading readInput(Window window, bool) {
+    return soft::inputWindowSystem().readInput(soft::asSoftWindow(window));
+}
 
 }  // namespace platform

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "gui/platform/soft/Bounds.h"
 #include "gui/platform/soft/ColorMapping.h"
 #include "gui/platform/soft/Raster.h"
 #include "gui/platform/soft/Stroke.h"
@@ -49,6 +50,10 @@ void strokeWide(Surface& surface, platform::Pt from, platform::Pt to, int32_t wi
 void strokeSegment(DeviceContext& dc, platform::Pt from, platform::Pt to, int32_t& dashIndex) {
     const Pen& pen = *dc.pen;
     if (pen.style == platform::penNull) return;
+    // A wide pen's band and round ends reach at most its width past the ends.
+    int64_t reach = std::max(pen.width, 1);
+    noteDrawn(dc, boxOf(std::min(from.x, to.x) - reach, std::min(from.y, to.y) - reach,
+                        std::max(from.x, to.x) + reach + 1, std::max(from.y, to.y) + reach + 1));
     Surface& surface = *dc.surface;
     Pixel ink = penPixel(surface, pen.color, dc.bkColor);
     if (pen.width > 1) {

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "gui/platform/soft/Bounds.h"
 #include "gui/platform/soft/ColorMapping.h"
 #include "gui/platform/soft/DeviceContext.h"
 #include "gui/platform/soft/Raster.h"
@@ -56,6 +57,8 @@ void drawCurve(DeviceContext& dc, int32_t left, int32_t top, int32_t right, int3
                bool fill, const platform::Pt* sweepEnds) {
     Surface& surface = *dc.surface;
     int32_t pen = penWidth(dc);
+    noteDrawn(dc, boxOf(int64_t(left) - pen, int64_t(top) - pen, int64_t(right) + pen,
+                        int64_t(bottom) + pen));
     CurveShapes shapes = curveShapes(left, top, right, bottom, pen);
     if (shapes.outer.empty()) return;
     Pixel ink = penPixel(surface, dc.pen->color, dc.bkColor);
@@ -81,10 +84,14 @@ void polygon(Dc dc, const Pt* points, int32_t count) {
     if (!dc || !points || count < 2) return;
     static std::vector<soft::PointF> corners;  // kept: steady drawing allocates nothing
     corners.clear();
+    Box extent{0, 0, 0, 0};
     for (int32_t i = 0; i < count; ++i) {
         if (!soft::inCoordinateRange(points[i])) return;
         corners.push_back({double(points[i].x), double(points[i].y)});
+        extent = soft::unite(extent, soft::boxOf(points[i].x, points[i].y, int64_t(points[i].x) + 1,
+                                                 int64_t(points[i].y) + 1));
     }
+    soft::noteDrawn(*dc, extent);
     soft::fillPolygon(*dc->surface, corners.data(), count,
                       soft::BrushPaint(*dc->surface, dc->brush->color));
     int32_t dashIndex = 0;
@@ -96,6 +103,7 @@ void fillRect(Dc dc, const Box& box, Object brush) {
     soft::Brush* paint = soft::asBrush(brush);
     if (!dc || !paint) return;
     soft::Surface& surface = *dc->surface;
+    soft::noteDrawn(*dc, box);
     soft::BrushPaint pixels(surface, paint->color);
     int32_t top = std::max(box.top, 0), bottom = std::min(box.bottom, surface.height());
     for (int32_t y = top; y < bottom; ++y) pixels.fillSpan(surface, y, box.left, box.right);
@@ -128,7 +136,9 @@ void pie(Dc dc, int32_t left, int32_t top, int32_t right, int32_t bottom, int32_
 }
 
 void setPixel(Dc dc, int32_t x, int32_t y, ColorRef color) {
-    if (dc) dc->surface->plot(x, y, soft::nearestPixel(*dc->surface, color));
+    if (!dc) return;
+    soft::noteDrawn(*dc, soft::boxOf(x, y, int64_t(x) + 1, int64_t(y) + 1));
+    dc->surface->plot(x, y, soft::nearestPixel(*dc->surface, color));
 }
 
 ColorRef getPixel(Dc dc, int32_t x, int32_t y) {

@@ -15,6 +15,7 @@
 #include <span>
 #include <vector>
 
+#include "gui/platform/InputReading.h"
 #include "gui/platform/platform.h"
 #include "gui/platform/soft/Surface.h"
 
@@ -31,6 +32,7 @@ struct SoftWindow {
     void* userData = nullptr;
     Surface picture;  // the window's pixels
     bool updatePending = false;
+    platform::Box unshown{0, 0, 0, 0};  // drawn into the picture since it was last shown
     WindowSystem* system = nullptr;  // never null once made
     uintptr_t peer = 0;  // the system's own id for the window (an X11 window id); 0 for none
 };
@@ -43,15 +45,16 @@ public:
     virtual bool attach(SoftWindow& window, platform::Window foreignParent) = 0;
     // Takes the peer down; the window itself is freed by the caller.
     virtual void detach(SoftWindow& window) = 0;
-    // Shows what was drawn into the window's picture.
-    virtual void present(SoftWindow& window) = 0;
+    // Shows this part of the window's picture: not empty, inside the window.
+    virtual void present(SoftWindow& window, const platform::Box& area) = 0;
     // Delivers the events that have come for this system's windows.
     virtual void dispatchEvents() = 0;
     // While true, this system answers for the buttons, keys and pointer; the
-    // next two are asked only then.
+    // next one is asked only then.
     virtual bool holdsInput() const = 0;
-    virtual bool isKeyDown(int32_t virtualKey) = 0;
-    virtual platform::Pt pointer() = 0;  // screen coordinates
+    // Where the pointer lies in `window` comes with the reading when this
+    // system can tell it at no extra cost; the window may be null.
+    virtual platform::InputReading readInput(SoftWindow* window) = 0;
     virtual platform::Pt screenToWindow(const SoftWindow& window, platform::Pt screen) = 0;
 
 protected:
@@ -75,7 +78,8 @@ SoftWindow* newWindow(SoftWindow* parent, int32_t width, int32_t height);
 void freeWindow(SoftWindow* window);
 // Delivers one message through the window's procedure.
 intptr_t deliver(SoftWindow* window, uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0);
-// Marks the whole window for update and has it painted now.
+// Marks the whole window for update and has it painted now; the whole
+// picture is shown again when the paint releases its device context.
 void deliverPaint(SoftWindow* window);
 // A button press at a window point, the position packed as the platform packs it.
 void deliverPress(SoftWindow* window, uint32_t message, int32_t x, int32_t y);

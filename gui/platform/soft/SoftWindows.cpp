@@ -7,7 +7,10 @@
 #include <set>
 #include <string>
 
+#include "gui/platform/InputReading.h"
+#include "gui/platform/soft/Bounds.h"
 #include "gui/platform/soft/DeviceContext.h"
+#include "gui/platform/soft/FontLibrary.h"
 #include "gui/platform/soft/SoftWindow.h"
 #include "gui/platform/soft/WindowDc.h"
 
@@ -64,6 +67,7 @@ intptr_t deliver(SoftWindow* window, uint32_t message, uintptr_t wParam, intptr_
 
 void deliverPaint(SoftWindow* window) {
     window->updatePending = true;
+    window->unshown = {0, 0, window->width, window->height};
     deliver(window, msgPaint);
 }
 
@@ -96,10 +100,14 @@ Dc windowDc(Window window) {
     return soft ? makeSurfaceDc(soft->picture) : nullptr;
 }
 
+// Shows what was drawn since the window was last shown, as one rectangle.
 void releaseWindowDc(Window window, Dc dc) {
     if (!dc) return;
-    SoftWindow* soft = asSoftWindow(window);
-    if (soft) soft->system->present(*soft);
+    if (SoftWindow* soft = asSoftWindow(window)) {
+        Box area = clipTo(unite(soft->unshown, dc->drawn), soft->width, soft->height);
+        soft->unshown = {0, 0, 0, 0};
+        if (!isEmpty(area)) soft->system->present(*soft, area);
+    }
     releaseSurfaceDc(dc);
 }
 
@@ -123,6 +131,9 @@ Window createChildWindow(const char* className, Window parent, int32_t width, in
     auto found = className ? classes().find(className) : classes().end();
     if (found == classes().end() || !parent || width <= 0 || height <= 0) return nullptr;
     SoftWindow* parentWindow = asSoftWindow(parent);
+    // The fonts are made ready with the window, so that its first paint,
+    // which a host times as part of an idle, does not wait for them.
+    loadFontLibrary();
     SoftWindow* window = newWindow(parentWindow, width, height);
     window->proc = found->second;
     if (!parentWindow && !attachToForeignParent(*window, parent)) {
@@ -170,7 +181,7 @@ void dispatchPendingMessages() {
     for (WindowSystem* system : windowSystems()) system->dispatchEvents();
 }
 
-Pt screenToWindow(Window window, Pt point) {
+Pt mapToWindow(Window window, Pt point) {
     SoftWindow* soft = asSoftWindow(window);
     return soft ? soft->system->screenToWindow(*soft, point) : point;
 }

@@ -32,6 +32,7 @@ void drawText(Dc dc, const char* text, int32_t length, Box& box, uint32_t format
         top = box.top + (box.bottom - box.top - font->cellHeight()) / 2;
 
     soft::Surface& surface = *dc->surface;
+    soft::noteDrawn(*dc, box);
     int32_t clipLeft = std::max(box.left, 0), clipRight = std::min(box.right, surface.width());
     int32_t clipTop = std::max(box.top, 0), clipBottom = std::min(box.bottom, surface.height());
     if (dc->bkMode == bkOpaque) {

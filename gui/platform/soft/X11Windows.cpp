@@ -1,17 +1,23 @@
 // X11 windows of the software platform: a child of the host's X11 window on
 // the module's own display connection, open while any such window lives.
-// Implements: the peer window under a foreign X11 window id, its picture shown
-// with XPutImage whenever a device context on it is released, exposures,
-// left and right presses and the host destroying its window first (drained
-// when the editor idles), buttons, Shift, Control and Alt and the pointer from
-// XQueryPointer, and mapping through XTranslateCoordinates. Does not: make
-// top-level windows, or show visuals of fewer than 24 bits.
+// Implements: the peer window under a foreign X11 window id; what was drawn
+// since the last showing, sent as one rectangle when a device context on the
+// window is released, from a shared-memory image (MIT-SHM) where the server
+// offers one and with XPutImage otherwise; exposures, left and right presses
+// and the host destroying its window first (drained when the editor idles);
+// buttons, Shift, Control, Alt and the pointer from one XQueryPointer per
+// reading; mapping through XTranslateCoordinates. Does not: make top-level
+// windows, or show visuals of fewer than 24 bits.
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <thread>
 
@@ -19,8 +25,15 @@
 
 namespace soft {
 namespace {
+int shmOpcode = -1;      // the shared-memory extension's requests, once known
+bool shmRefused = false;  // an error answered one of them
+
 // A window id the server does not know raises an error; answer it quietly.
-int ignoreErrors(Display*, XErrorEvent*) { return 0; }
+// A server on another machine refuses to attach shared memory.
+int noteErrors(Display*, XErrorEvent* error) {
+    if (error->request_code == shmOpcode) shmRefused = true;
+    return 0;
+}
 
 // A busy X server now and then drops a connection it has just accepted (seen
 // with Xvfb under load); a few more tries get through. Without a display
@@ -34,18 +47,34 @@ Display* openDisplay() {
     return display;
 }
 
+// The server's bits for what a reading holds.
+constexpr struct {
+    unsigned int mask;
+    int32_t key;
+} kHeldMasks[] = {{Button1Mask, platform::vkLeftButton}, {Button2Mask, platform::vkMiddleButton},
+                  {Button3Mask, platform::vkRightButton}, {ShiftMask, platform::vkShift},
+                  {ControlMask, platform::vkControl},    {Mod1Mask, platform::vkAlt}};
+
+// A window's image in memory that the server reads the pixels from itself.
+struct SharedImage {
+    XShmSegmentInfo segment{};
+    XImage* image = nullptr;
+    bool reading = false;  // the server has not yet finished the last put
+};
+
+struct Peer {
+    SoftWindow* window;
+    SharedImage shared;
+};
+
 class X11WindowSystem final : public WindowSystem {
 public:
     bool attach(SoftWindow& window, platform::Window foreignParent) override {
         auto parentId = static_cast<::Window>(reinterpret_cast<uintptr_t>(foreignParent));
-        if (!display) {
-            display = openDisplay();
-            if (!display) return false;
-            XSetErrorHandler(ignoreErrors);
-        }
+        if (!display && !openConnection()) return false;
         XWindowAttributes parentAttributes;
         if (!XGetWindowAttributes(display, parentId, &parentAttributes)) {
-            if (windows == 0) closeDisplay();
+            if (peers.empty()) closeDisplay();
             return false;
         }
         ::Window id = XCreateSimpleWindow(display, parentId, 0, 0, unsigned(window.width),
@@ -54,36 +83,47 @@ public:
         XMapWindow(display, id);
         XFlush(display);
         window.peer = id;
-        byId[id] = &window;
-        ++windows;
+        Peer& peer = peers[id];
+        peer.window = &window;
+        shareImage(peer.shared, window.width, window.height);
         return true;
     }
 
     void detach(SoftWindow& window) override {
         if (!display || !window.peer) return;
         XDestroyWindow(display, window.peer);
+        forget(window);
         XFlush(display);
-        byId.erase(window.peer);
-        window.peer = 0;
-        if (--windows == 0) closeDisplay();
+        if (peers.empty()) closeDisplay();
     }
 
-    void present(SoftWindow& window) override {
-        if (!display || !window.peer) return;
-        int screen = DefaultScreen(display);
-        Visual* visual = DefaultVisual(display, screen);
-        int depth = DefaultDepth(display, screen);
-        if (depth < 24) return;
-        // The surface's 0x00RRGGBB pixels are what a 24-bit TrueColor visual takes.
-        XImage* image = XCreateImage(display, visual, unsigned(depth), ZPixmap, 0,
-                                     reinterpret_cast<char*>(window.picture.row(0)),
-                                     unsigned(window.width), unsigned(window.height), 32, 0);
-        if (!image) return;
-        GC gc = DefaultGC(display, screen);
-        XPutImage(display, window.peer, gc, image, 0, 0, 0, 0, unsigned(window.width),
-                  unsigned(window.height));
-        image->data = nullptr;  // the pixels belong to the surface
-        XDestroyImage(image);
+    void present(SoftWindow& window, const platform::Box& area) override {
+        auto found = peers.find(window.peer);
+        if (!display || found == peers.end() || depth() < 24) return;
+        SharedImage& shared = found->second.shared;
+        auto width = unsigned(area.right - area.left), height = unsigned(area.bottom - area.top);
+        GC gc = DefaultGC(display, DefaultScreen(display));
+        if (shared.image && shared.reading) collectCompletions();
+        if (shared.image && !shared.reading) {
+            for (int32_t y = area.top; y < area.bottom; ++y)
+                std::memcpy(shared.image->data + size_t(y) * size_t(shared.image->bytes_per_line) +
+                                size_t(area.left) * 4,
+                            window.picture.row(y) + area.left, size_t(width) * 4);
+            XShmPutImage(display, window.peer, gc, shared.image, area.left, area.top, area.left,
+                         area.top, width, height, True);
+            shared.reading = true;
+        } else {
+            // The surface's 0x00RRGGBB pixels are what a 24-bit TrueColor visual takes.
+            XImage* image = XCreateImage(display, DefaultVisual(display, DefaultScreen(display)),
+                                         unsigned(depth()), ZPixmap, 0,
+                                         reinterpret_cast<char*>(window.picture.row(0)),
+                                         unsigned(window.width), unsigned(window.height), 32, 0);
+            if (!image) return;
+            XPutImage(display, window.peer, gc, image, area.left, area.top, area.left, area.top,
+                      width, height);
+            image->data = nullptr;  // the pixels belong to the surface
+            XDestroyImage(image);
+        }
         XFlush(display);
     }
 
@@ -91,27 +131,33 @@ public:
         while (display && XPending(display)) {
             XEvent event;
             XNextEvent(display, &event);
-            auto found = byId.find(event.xany.window);
-            if (found != byId.end()) handle(event, *found->second);
+            auto found = peers.find(event.xany.window);
+            if (found != peers.end()) handle(event, found->second);
         }
     }
 
     bool holdsInput() const override { return display != nullptr; }
 
-    bool isKeyDown(int32_t virtualKey) override {
-        unsigned int mask = queryPointer().mask;
-        switch (virtualKey) {
-        case platform::vkLeftButton: return mask & Button1Mask;
-        case platform::vkMiddleButton: return mask & Button2Mask;
-        case platform::vkRightButton: return mask & Button3Mask;
-        case platform::vkShift: return mask & ShiftMask;
-        case platform::vkControl: return mask & ControlMask;
-        case platform::vkAlt: return mask & Mod1Mask;
-        default: return false;
+    // Asked relative to the window, the one reply also tells where the
+    // pointer lies in it.
+    platform::InputReading readInput(SoftWindow* window) override {
+        platform::InputReading reading;
+        bool ours = window && window->system == this && window->peer;
+        ::Window root, child;
+        int x = 0, y = 0;
+        unsigned int mask = 0;
+        bool sameScreen = XQueryPointer(display, ours ? window->peer : DefaultRootWindow(display),
+                                        &root, &child, &reading.pointer.x, &reading.pointer.y,
+                                        &x, &y, &mask);
+        for (const auto& held : kHeldMasks)
+            if (mask & held.mask) reading.held |= 1u << held.key;
+        reading.hasPointer = true;
+        if (ours && sameScreen) {
+            reading.window = handleOf(window);
+            reading.inWindow = {x, y};
         }
+        return reading;
     }
-
-    platform::Pt pointer() override { return queryPointer().screen; }
 
     platform::Pt screenToWindow(const SoftWindow& window, platform::Pt screen) override {
         ::Window child;
@@ -124,20 +170,81 @@ public:
     }
 
 private:
-    struct PointerState {
-        platform::Pt screen;
-        unsigned int mask = 0;  // buttons and modifiers held
-    };
-    PointerState queryPointer() {
-        PointerState state;
-        ::Window root, child;
-        int x, y;
-        XQueryPointer(display, DefaultRootWindow(display), &root, &child, &state.screen.x,
-                      &state.screen.y, &x, &y, &state.mask);
-        return state;
+    bool openConnection() {
+        display = openDisplay();
+        if (!display) return false;
+        XSetErrorHandler(noteErrors);
+        int event, error;
+        if (XShmQueryExtension(display) &&
+            XQueryExtension(display, "MIT-SHM", &shmOpcode, &event, &error))
+            completionType = XShmGetEventBase(display) + ShmCompletion;
+        return true;
     }
 
-    void handle(const XEvent& event, SoftWindow& window) {
+    int depth() const { return DefaultDepth(display, DefaultScreen(display)); }
+
+    // Leaves the image out when the server has no shared memory for us: the
+    // window is then shown with XPutImage.
+    void shareImage(SharedImage& shared, int32_t width, int32_t height) {
+        if (completionType < 0 || depth() < 24) return;
+        XImage* image = XShmCreateImage(display, DefaultVisual(display, DefaultScreen(display)),
+                                        unsigned(depth()), ZPixmap, nullptr, &shared.segment,
+                                        unsigned(width), unsigned(height));
+        if (!image) return;
+        shared.segment.shmid =
+            shmget(IPC_PRIVATE, size_t(image->bytes_per_line) * size_t(height), IPC_CREAT | 0600);
+        void* memory = shared.segment.shmid < 0 ? reinterpret_cast<void*>(-1)
+                                                : shmat(shared.segment.shmid, nullptr, 0);
+        if (memory != reinterpret_cast<void*>(-1) && image->bits_per_pixel == 32) {
+            shared.segment.shmaddr = image->data = static_cast<char*>(memory);
+            shared.segment.readOnly = False;
+            shmRefused = false;
+            XShmAttach(display, &shared.segment);
+            XSync(display, False);  // the refusal, if any, comes back here
+            if (!shmRefused) shared.image = image;
+        }
+        // Marked for removal now, the segment goes when both sides let go of it.
+        if (shared.segment.shmid >= 0) shmctl(shared.segment.shmid, IPC_RMID, nullptr);
+        if (shared.image) return;
+        if (memory != reinterpret_cast<void*>(-1)) shmdt(memory);
+        XDestroyImage(image);
+    }
+
+    void releaseImage(SharedImage& shared) {
+        if (!shared.image) return;
+        XShmDetach(display, &shared.segment);
+        XSync(display, False);  // the server lets go before the memory does
+        shmdt(shared.segment.shmaddr);
+        XDestroyImage(shared.image);
+        shared.image = nullptr;
+    }
+
+    // Takes in the server's word that it has read the images it was sent.
+    void collectCompletions() {
+        XEvent event;
+        while (XCheckTypedEvent(display, completionType, &event)) completed(event);
+    }
+
+    void completed(const XEvent& event) {
+        auto found = peers.find(reinterpret_cast<const XShmCompletionEvent&>(event).drawable);
+        if (found != peers.end()) found->second.shared.reading = false;
+    }
+
+    void forget(SoftWindow& window) {
+        auto found = peers.find(window.peer);
+        if (found != peers.end()) {
+            releaseImage(found->second.shared);
+            peers.erase(found);
+        }
+        window.peer = 0;
+    }
+
+    void handle(const XEvent& event, Peer& peer) {
+        SoftWindow& window = *peer.window;
+        if (event.type == completionType) {
+            completed(event);
+            return;
+        }
         switch (event.type) {
         case Expose:
             if (event.xexpose.count == 0) deliverPaint(&window);
@@ -153,10 +260,9 @@ private:
         case DestroyNotify:
             // The host took its window down first: the frame learns it and stops,
             // and the window's record goes with it, as the handle is now dead.
-            byId.erase(event.xdestroywindow.window);
-            window.peer = 0;
+            forget(window);
             freeWindow(&window);
-            if (--windows == 0) closeDisplay();
+            if (peers.empty()) closeDisplay();
             break;
         default:
             break;
@@ -166,11 +272,13 @@ private:
     void closeDisplay() {
         XCloseDisplay(display);
         display = nullptr;
+        completionType = -1;
+        shmOpcode = -1;
     }
 
     Display* display = nullptr;
-    int32_t windows = 0;
-    std::map<::Window, SoftWindow*> byId;
+    int completionType = -1;  // the shared-memory put's completion event; -1 without one
+    std::map<::Window, Peer> peers;
 };
 }  // namespace
 

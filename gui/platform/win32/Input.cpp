@@ -1,21 +1,30 @@
-// Button and key state, the pointer and the clock, read at the moment of the
-// call.
+// Button and key state and the pointer, read at the moment of the call, and
+// the clock.
 
+#include "gui/platform/InputReading.h"
 #include "gui/platform/win32/Handles.h"
 #include "gui/platform/win32/TickOverride.h"
 
 namespace platform {
 using namespace win32;
 
-bool isKeyDown(int32_t virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
-
-Pt cursorPosition() {
-    POINT point{0, 0};
-    GetCursorPos(&point);
-    return {point.x, point.y};
+// The pointer costs a call of its own here (a slow one under Wine, which asks
+// the X server), so it is read only when asked for, and mapping it is left to
+// mapToWindow.
+InputReading readInput(Window, bool withPointer) {
+    InputReading reading;
+    for (int32_t key : kReadKeys)
+        if (GetAsyncKeyState(key) & 0x8000) reading.held |= 1u << key;
+    if (withPointer) {
+        POINT point{0, 0};
+        GetCursorPos(&point);
+        reading.pointer = {point.x, point.y};
+        reading.hasPointer = true;
+    }
+    return reading;
 }
 
-Pt screenToWindow(Window window, Pt point) {
+Pt mapToWindow(Window window, Pt point) {
     MapWindowPoints(nullptr, toHwnd(window), toPoints(&point), 1);
     return point;
 }

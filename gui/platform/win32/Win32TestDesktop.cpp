@@ -62,7 +62,16 @@ void releaseAll() {
         if (GetAsyncKeyState(key) & 0x8000) injectHeld(key, false);
 }
 
-void setPointer(Pt screen) { SetCursorPos(screen.x, screen.y); }
+// Wine answers a move with X events that carry the modifier keys as the X
+// server knows them, and it never saw the keys injected here. They are taken
+// in now (the position query waits for the server, the wait handles its
+// events), so that they cannot let go of keys injected after the move.
+void setPointer(Pt screen) {
+    SetCursorPos(screen.x, screen.y);
+    POINT where;
+    GetCursorPos(&where);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+}
 void setTicks(uint32_t ticks) { tickOverride() = ticks; }
 void useRealTicks() { tickOverride().reset(); }
 
