@@ -32,6 +32,10 @@ install(FILES ${SKYRUN_PACKAGING_DIR}/README.txt DESTINATION ${SKYRUN_DOC_DIR} C
 install(FILES ${CMAKE_SOURCE_DIR}/LICENSE.txt DESTINATION ${SKYRUN_DOC_DIR}
   RENAME ${SKYRUN_LICENSE_NAME} COMPONENT docs)
 
+# What the release files hold, for building just that (tools/dist.sh).
+add_custom_target(skyrun_release_files)
+add_dependencies(skyrun_release_files Skyrun skyrun-host)
+
 if(WIN32)
   install(FILES ${SKYRUN_PACKAGING_DIR}/INSTALL-windows.txt DESTINATION .
     RENAME INSTALL.txt COMPONENT notes EXCLUDE_FROM_ALL)
@@ -42,6 +46,7 @@ if(WIN32)
     DEPENDS ${CMAKE_SOURCE_DIR}/cmake/MakeIcon.cmake ${RESOURCE_BITMAPS}
     COMMENT "Making the icon from the game's pictures")
   add_custom_target(skyrun_icon ALL DEPENDS ${CMAKE_BINARY_DIR}/skyrun.ico)
+  add_dependencies(skyrun_release_files skyrun_icon)
   install(FILES ${CMAKE_BINARY_DIR}/skyrun.ico DESTINATION . COMPONENT host)
   return()
 endif()
@@ -80,6 +85,7 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/skyrun.png
   DEPENDS ${CMAKE_SOURCE_DIR}/cmake/MakeIcon.cmake ${RESOURCE_BITMAPS}
   COMMENT "Making the icon from the game's pictures")
 add_custom_target(skyrun_icon ALL DEPENDS ${CMAKE_BINARY_DIR}/skyrun.png)
+add_dependencies(skyrun_release_files skyrun_icon skyrun_changelog skyrun_man_page)
 install(FILES ${CMAKE_BINARY_DIR}/skyrun.png DESTINATION share/icons/hicolor/48x48/apps
   COMPONENT desktop)
 install(CODE "

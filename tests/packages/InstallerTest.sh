@@ -34,12 +34,12 @@ for f in Plug32/Skyrun.dll Plug64/Skyrun.dll Skyrun/skyrun-host.exe Skyrun/READM
          Skyrun/LICENSE.txt Skyrun/uninstall.exe; do
   [ -f "$drive/$f" ] || fail "C:/$f is missing"
 done
-file "$drive/Plug32/Skyrun.dll" | grep -q "PE32 executable" || fail "C:/Plug32 holds no 32-bit DLL"
-file "$drive/Plug64/Skyrun.dll" | grep -q "PE32+ executable" || fail "C:/Plug64 holds no 64-bit DLL"
+x86_64-w64-mingw32-objdump -f "$drive/Plug32/Skyrun.dll" | grep -q "pei-i386" || fail "C:/Plug32 holds no 32-bit DLL"
+x86_64-w64-mingw32-objdump -f "$drive/Plug64/Skyrun.dll" | grep -q "pei-x86-64" || fail "C:/Plug64 holds no 64-bit DLL"
+grep -q 'Orvane' "$WINEPREFIX/system.reg" || fail "no uninstall entry in the registry"
 shortcut=$(find "$drive" -name Skyrun.lnk | head -n 1)
 [ -n "$shortcut" ] || fail "no Start-menu shortcut"
-iconv -f UTF-16LE -t UTF-8 "$shortcut" 2>/dev/null | tr -d '\0' |
-  grep -q 'play "C:\\Plug32\\Skyrun.dll"' || fail "the shortcut does not play C:\\Plug32\\Skyrun.dll"
+strings -el "$shortcut" | grep -q 'play "C:\\Plug32\\Skyrun.dll"' || fail "the shortcut does not play C:\\Plug32\\Skyrun.dll"
 
 echo "== wine C:\\Skyrun\\skyrun-host.exe check C:\\Plug32\\Skyrun.dll"
 out=$(wine 'C:\Skyrun\skyrun-host.exe' check 'C:\Plug32\Skyrun.dll' 2>&1)
