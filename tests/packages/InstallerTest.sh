@@ -69,4 +69,4 @@ files >"$work/refused.txt"
 left=$(comm -13 "$work/before.txt" "$work/refused.txt")
 [ -z "$left" ] || fail "half installed: $left"
 echo "installed: nothing"
-wineserver -k
+echo "passed"
