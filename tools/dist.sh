@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+cmake -P packaging/CheckTools.cmake
 cmake --preset packages >/dev/null
 for preset in linux win32 win64; do
   echo "== $preset: the files that are released"
