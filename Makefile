@@ -1,5 +1,5 @@
-# The two commands of the README. Both set the machine up first.
-.PHONY: all setup test demo bench clean
+# The commands of the README. Each sets the machine up first.
+.PHONY: all setup test demo bench dist clean
 
 all: test
 
@@ -7,10 +7,13 @@ setup:
 	@tools/setup.sh
 
 test: setup
-	@tools/run-tests.sh linux win32 win64 tsan asan fuzz
+	@tools/run-tests.sh linux win32 win64 tsan asan fuzz packages
 
 demo: setup
 	@tools/demo.sh
+
+dist: setup
+	@tools/dist.sh
 
 bench: setup
 	@cmake --preset linux >/dev/null && cmake --build --preset linux --target skyrun_bench

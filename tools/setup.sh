@@ -11,6 +11,7 @@ packages=(
   libsndfile1-dev portaudio19-dev sox imagemagick
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
   wine wine64 wine32:i386
+  nsis dpkg-dev lintian help2man man-db desktop-file-utils
 )
 
 missing=()

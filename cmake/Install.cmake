@@ -1,0 +1,97 @@
+# What `cmake --install` puts where. Files are grouped in components that the
+# packages pick from (packaging/): module, host, docs, desktop (the Linux menu
+# entry) and notes (the zips' INSTALL.txt, left out of a plain install).
+set(SKYRUN_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
+# Packing runs the install rules of trees whose installed files are built
+# already; it should not build the tests as well.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
+if(WIN32)
+  # One flat folder, the way a Windows user copies files by hand.
+  set(SKYRUN_MODULE_DIR .)
+  set(SKYRUN_HOST_DIR .)
+  set(SKYRUN_DOC_DIR .)
+  set(SKYRUN_LICENSE_NAME LICENSE.txt)
+else()
+  # Plug-in hosts scan whole folders, so the module has one of its own.
+  # A later LV2 bundle goes beside it, under lib/lv2/.
+  set(SKYRUN_MODULE_DIR lib/skyrun)
+  set(SKYRUN_HOST_DIR bin)
+  set(SKYRUN_DOC_DIR share/doc/skyrun)
+  set(SKYRUN_LICENSE_NAME copyright)
+endif()
+
+# The Windows import library is of no use to anyone; it stays out.
+install(TARGETS Skyrun
+  RUNTIME DESTINATION ${SKYRUN_MODULE_DIR} COMPONENT module
+  LIBRARY DESTINATION ${SKYRUN_MODULE_DIR} COMPONENT module
+    PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
+  ARCHIVE DESTINATION lib COMPONENT import_library EXCLUDE_FROM_ALL)
+install(TARGETS skyrun-host RUNTIME DESTINATION ${SKYRUN_HOST_DIR} COMPONENT host)
+install(FILES ${SKYRUN_PACKAGING_DIR}/README.txt DESTINATION ${SKYRUN_DOC_DIR} COMPONENT docs)
+install(FILES ${CMAKE_SOURCE_DIR}/LICENSE.txt DESTINATION ${SKYRUN_DOC_DIR}
+  RENAME ${SKYRUN_LICENSE_NAME} COMPONENT docs)
+
+# What the release files hold, for building just that (tools/dist.sh).
+add_custom_target(skyrun_release_files)
+add_dependencies(skyrun_release_files Skyrun skyrun-host)
+
+if(WIN32)
+  install(FILES ${SKYRUN_PACKAGING_DIR}/INSTALL-windows.txt DESTINATION .
+    RENAME INSTALL.txt COMPONENT notes EXCLUDE_FROM_ALL)
+  # The Start-menu shortcut of the installer shows the game's own picture.
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/skyrun.ico
+    COMMAND ${CMAKE_COMMAND} -DRESOURCE_DIR=${CMAKE_SOURCE_DIR}/resources
+      -DOUTPUT=${CMAKE_BINARY_DIR}/skyrun.ico -P ${CMAKE_SOURCE_DIR}/cmake/MakeIcon.cmake
+    DEPENDS ${CMAKE_SOURCE_DIR}/cmake/MakeIcon.cmake ${RESOURCE_BITMAPS}
+    COMMENT "Making the icon from the game's pictures")
+  add_custom_target(skyrun_icon ALL DEPENDS ${CMAKE_BINARY_DIR}/skyrun.ico)
+  add_dependencies(skyrun_release_files skyrun_icon)
+  install(FILES ${CMAKE_BINARY_DIR}/skyrun.ico DESTINATION . COMPONENT host)
+  return()
+endif()
+
+install(FILES ${SKYRUN_PACKAGING_DIR}/INSTALL-linux.txt DESTINATION .
+  RENAME INSTALL.txt COMPONENT notes EXCLUDE_FROM_ALL)
+
+# Debian wants a changelog with every package; it carries the one version.
+string(TIMESTAMP SKYRUN_RELEASE_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
+configure_file(${SKYRUN_PACKAGING_DIR}/changelog.in ${CMAKE_BINARY_DIR}/changelog @ONLY)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
+  COMMAND gzip -9nkf ${CMAKE_BINARY_DIR}/changelog
+  DEPENDS ${CMAKE_BINARY_DIR}/changelog)
+add_custom_target(skyrun_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.gz)
+install(FILES ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${SKYRUN_DOC_DIR} COMPONENT docs)
+
+# The man page is skyrun-host's own --help, so the two cannot disagree.
+find_program(HELP2MAN help2man REQUIRED)
+set(SKYRUN_MAN_PAGE ${CMAKE_BINARY_DIR}/skyrun-host.1)
+add_custom_command(OUTPUT ${SKYRUN_MAN_PAGE}.gz
+  COMMAND ${HELP2MAN} --no-info --no-discard-stderr --section 1
+    --name "loads the Skyrun plug-in like a host and plays, checks or renders with it"
+    --include ${SKYRUN_PACKAGING_DIR}/skyrun-host.h2m
+    --output ${SKYRUN_MAN_PAGE} $<TARGET_FILE:skyrun-host>
+  COMMAND gzip -9nf ${SKYRUN_MAN_PAGE}
+  DEPENDS skyrun-host ${SKYRUN_PACKAGING_DIR}/skyrun-host.h2m
+  COMMENT "Writing the man page of skyrun-host")
+add_custom_target(skyrun_man_page ALL DEPENDS ${SKYRUN_MAN_PAGE}.gz)
+install(FILES ${SKYRUN_MAN_PAGE}.gz DESTINATION share/man/man1 COMPONENT host)
+
+# The menu entry plays the installed module, so its path is known only when
+# installing (a package installs under another prefix than a plain install).
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/skyrun.png
+  COMMAND ${CMAKE_COMMAND} -DRESOURCE_DIR=${CMAKE_SOURCE_DIR}/resources
+    -DOUTPUT=${CMAKE_BINARY_DIR}/skyrun.png -P ${CMAKE_SOURCE_DIR}/cmake/MakeIcon.cmake
+  DEPENDS ${CMAKE_SOURCE_DIR}/cmake/MakeIcon.cmake ${RESOURCE_BITMAPS}
+  COMMENT "Making the icon from the game's pictures")
+add_custom_target(skyrun_icon ALL DEPENDS ${CMAKE_BINARY_DIR}/skyrun.png)
+add_dependencies(skyrun_release_files skyrun_icon skyrun_changelog skyrun_man_page)
+install(FILES ${CMAKE_BINARY_DIR}/skyrun.png DESTINATION share/icons/hicolor/48x48/apps
+  COMPONENT desktop)
+install(CODE "
+  set(SKYRUN_HOST \"\${CMAKE_INSTALL_PREFIX}/${SKYRUN_HOST_DIR}/skyrun-host\")
+  set(SKYRUN_MODULE \"\${CMAKE_INSTALL_PREFIX}/${SKYRUN_MODULE_DIR}/Skyrun.so\")
+  configure_file(${SKYRUN_PACKAGING_DIR}/skyrun.desktop.in ${CMAKE_BINARY_DIR}/skyrun.desktop @ONLY)
+  file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/share/applications\" TYPE FILE
+    FILES ${CMAKE_BINARY_DIR}/skyrun.desktop)
+" COMPONENT desktop)

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# A zip for copying by hand: unzipped, it holds an INSTALL.txt and a module
+# that its own host reads with `info`.
+#   ZipTest.sh ARCHIVE.zip WORK_DIR [RUNNER]   (RUNNER: Wine for Windows zips)
+set -uo pipefail
+zip=$1
+work=$2
+shift 2
+fail() { echo "FAIL: $*"; exit 1; }
+rm -rf "$work"
+mkdir -p "$work"
+(cd "$work" && cmake -E tar xf "$zip") || fail "the zip does not extract"
+top=$work/$(basename "$zip" .zip)
+(cd "$top" && find . -type f -printf '%p  %s bytes\n' | sort)
+[ -s "$top/INSTALL.txt" ] || fail "no INSTALL.txt at the top"
+module=$(find "$top" -name 'Skyrun.dll' -o -name 'Skyrun.so' | head -n 1)
+host=$(find "$top" -name 'skyrun-host.exe' -o -name 'skyrun-host' -type f | head -n 1)
+[ -n "$module" ] && [ -n "$host" ] || fail "the zip lacks the module or the host"
+out=$("$@" "$host" info "$module" 2>&1) || fail "info failed: $out"
+grep -q "^effect name: Kestrigo" <<<"$out" || fail "info does not read the effect: $out"
+echo "info reads the module: $(grep -E '^(effect name|vendor):' <<<"$out" | tr '\n' ' ')"

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds the release files into out/dist: the Windows setup program, the
+# Debian package and the linux, win32 and win64 zips. A missing tool is
+# named before anything is built.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+cmake -P packaging/CheckTools.cmake
+cmake --preset packages >/dev/null
+for preset in linux win32 win64; do
+  echo "== $preset: the files that are released"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" --target skyrun_release_files
+done
+echo "== packing"
+cmake --build --preset packages
+rm -rf out/dist
+mkdir -p out/dist
+cp build/packages/dist/* out/dist/
+echo
+ls -l out/dist
