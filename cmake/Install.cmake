@@ -36,18 +36,25 @@ install(FILES ${CMAKE_SOURCE_DIR}/LICENSE.txt DESTINATION ${SKYRUN_DOC_DIR}
 add_custom_target(skyrun_release_files)
 add_dependencies(skyrun_release_files Skyrun skyrun-host)
 
+# The icon of the Start-menu shortcut and of the desktop entry is made from
+# the game's own pictures: an .ico for Windows, a .png for Linux menus.
+if(WIN32)
+  set(SKYRUN_ICON ${CMAKE_BINARY_DIR}/skyrun.ico)
+else()
+  set(SKYRUN_ICON ${CMAKE_BINARY_DIR}/skyrun.png)
+endif()
+add_custom_command(OUTPUT ${SKYRUN_ICON}
+  COMMAND ${CMAKE_COMMAND} -DRESOURCE_DIR=${CMAKE_SOURCE_DIR}/resources
+    -DOUTPUT=${SKYRUN_ICON} -P ${CMAKE_SOURCE_DIR}/cmake/MakeIcon.cmake
+  DEPENDS ${CMAKE_SOURCE_DIR}/cmake/MakeIcon.cmake ${RESOURCE_BITMAPS}
+  COMMENT "Making the icon from the game's pictures")
+add_custom_target(skyrun_icon ALL DEPENDS ${SKYRUN_ICON})
+add_dependencies(skyrun_release_files skyrun_icon)
+
 if(WIN32)
   install(FILES ${SKYRUN_PACKAGING_DIR}/INSTALL-windows.txt DESTINATION .
     RENAME INSTALL.txt COMPONENT notes EXCLUDE_FROM_ALL)
-  # The Start-menu shortcut of the installer shows the game's own picture.
-  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/skyrun.ico
-    COMMAND ${CMAKE_COMMAND} -DRESOURCE_DIR=${CMAKE_SOURCE_DIR}/resources
-      -DOUTPUT=${CMAKE_BINARY_DIR}/skyrun.ico -P ${CMAKE_SOURCE_DIR}/cmake/MakeIcon.cmake
-    DEPENDS ${CMAKE_SOURCE_DIR}/cmake/MakeIcon.cmake ${RESOURCE_BITMAPS}
-    COMMENT "Making the icon from the game's pictures")
-  add_custom_target(skyrun_icon ALL DEPENDS ${CMAKE_BINARY_DIR}/skyrun.ico)
-  add_dependencies(skyrun_release_files skyrun_icon)
-  install(FILES ${CMAKE_BINARY_DIR}/skyrun.ico DESTINATION . COMPONENT host)
+  install(FILES ${SKYRUN_ICON} DESTINATION . COMPONENT host)
   return()
 endif()
 
@@ -77,17 +84,11 @@ add_custom_command(OUTPUT ${SKYRUN_MAN_PAGE}.gz
 add_custom_target(skyrun_man_page ALL DEPENDS ${SKYRUN_MAN_PAGE}.gz)
 install(FILES ${SKYRUN_MAN_PAGE}.gz DESTINATION share/man/man1 COMPONENT host)
 
+add_dependencies(skyrun_release_files skyrun_changelog skyrun_man_page)
+install(FILES ${SKYRUN_ICON} DESTINATION share/icons/hicolor/48x48/apps COMPONENT desktop)
+
 # The menu entry plays the installed module, so its path is known only when
 # installing (a package installs under another prefix than a plain install).
-add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/skyrun.png
-  COMMAND ${CMAKE_COMMAND} -DRESOURCE_DIR=${CMAKE_SOURCE_DIR}/resources
-    -DOUTPUT=${CMAKE_BINARY_DIR}/skyrun.png -P ${CMAKE_SOURCE_DIR}/cmake/MakeIcon.cmake
-  DEPENDS ${CMAKE_SOURCE_DIR}/cmake/MakeIcon.cmake ${RESOURCE_BITMAPS}
-  COMMENT "Making the icon from the game's pictures")
-add_custom_target(skyrun_icon ALL DEPENDS ${CMAKE_BINARY_DIR}/skyrun.png)
-add_dependencies(skyrun_release_files skyrun_icon skyrun_changelog skyrun_man_page)
-install(FILES ${CMAKE_BINARY_DIR}/skyrun.png DESTINATION share/icons/hicolor/48x48/apps
-  COMPONENT desktop)
 install(CODE "
   set(SKYRUN_HOST \"\${CMAKE_INSTALL_PREFIX}/${SKYRUN_HOST_DIR}/skyrun-host\")
   set(SKYRUN_MODULE \"\${CMAKE_INSTALL_PREFIX}/${SKYRUN_MODULE_DIR}/Skyrun.so\")
