@@ -64,13 +64,15 @@ void releaseAll() {
 
 // Wine answers a move with X events that carry the modifier keys as the X
 // server knows them, and it never saw the keys injected here. They are taken
-// in now (the position query waits for the server, the wait handles its
-// events), so that they cannot let go of keys injected after the move.
+// in now, so that they cannot let go of keys injected after the move. Wine
+// asks the X server for the position only when its own is over 100 ms old;
+// that query returns after the move's events, and the wait handles them.
 void setPointer(Pt screen) {
     SetCursorPos(screen.x, screen.y);
+    Sleep(110);
     POINT where;
     GetCursorPos(&where);
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
 }
 void setTicks(uint32_t ticks) { tickOverride() = ticks; }
 void useRealTicks() { tickOverride().reset(); }
