@@ -98,7 +98,9 @@ int32_t GameEditor::open(void* parent) {
     EditorBase::open(parent);
     if (!backgroundBitmap) backgroundBitmap = new Bitmap(128);
     loadImages();
-    frame = new ViewFrame(Rect(0, 0, kWidth + 50, kHeight + 100), parent, this);
+    // The window is exactly the rectangle hosts are told, so a host that
+    // sizes its window from it shows no strip beside the picture.
+    frame = new ViewFrame(Rect(0, 0, kWidth, kHeight), parent, this);
     frame->setBackgroundBitmap(backgroundBitmap);
 
     gameView = new GameView(sounds, random, kGameRect, this, bitmaps, bitmaps[kBackdrop]);

@@ -81,7 +81,7 @@ TEST_F(EditorSession, OpenBuildsTheTreeAndCloseTakesItDown) {
     EXPECT_EQ(effect.soundEvents().editorOpen, 1);
     ViewFrame* frame = editor()->getFrame();
     ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(frame->getSize(), Rect(0, 0, 352, 314));
+    EXPECT_EQ(frame->getSize(), Rect(0, 0, 302, 214));
     ASSERT_EQ(frame->childCount(), 4);
     EXPECT_EQ(frame->childAt(0), editor()->getGameView());
     EXPECT_EQ(frame->childAt(1), editor()->getScoreDisplay());
