@@ -14,7 +14,7 @@
 #include "gui/Bitmap.h"
 #include "gui/OffscreenContext.h"
 #include "gui/ViewFrame.h"
-#include "gui/platform/TestDesktop.h"
+#include "gui/platform/testdesktop/TestDesktop.h"
 #include "interface/Opcodes.h"
 #include "plugin/GamePlugin.h"
 #include "plugin/PluginMain.h"

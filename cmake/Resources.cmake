@@ -1,12 +1,12 @@
-# The module's bitmaps. Windows compiles resources/skyrun.rc into the DLL;
+# The module's bitmaps, as one object library that every program showing them
+# links. Windows compiles resources/skyrun.rc into the image's resources;
 # Linux embeds the same .bmp files as a generated table of bytes.
 file(GLOB RESOURCE_BITMAPS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.bmp)
 if(WIN32)
   enable_language(RC)
-  set(SKYRUN_RESOURCE_OBJECT ${CMAKE_SOURCE_DIR}/resources/skyrun.rc)
-  # CMake does not see the bitmaps that windres reads; every directory that
-  # compiles the script repeats this (a source property is per directory).
-  set_source_files_properties(${SKYRUN_RESOURCE_OBJECT} PROPERTIES OBJECT_DEPENDS "${RESOURCE_BITMAPS}")
+  add_library(skyrun_resources OBJECT resources/skyrun.rc)
+  # windres reads the bitmaps itself, so CMake is told of them.
+  set_source_files_properties(resources/skyrun.rc PROPERTIES OBJECT_DEPENDS "${RESOURCE_BITMAPS}")
 else()
   set(RESOURCE_TABLE ${CMAKE_BINARY_DIR}/generated/ResourceTable.cpp)
   add_custom_command(OUTPUT ${RESOURCE_TABLE}
@@ -15,5 +15,6 @@ else()
     DEPENDS ${RESOURCE_BITMAPS} ${CMAKE_SOURCE_DIR}/resources/skyrun.rc
       ${CMAKE_SOURCE_DIR}/cmake/EmbedResources.cmake
     COMMENT "Embedding the bitmap resources")
-  target_sources(skyrun_platform PRIVATE ${RESOURCE_TABLE})
+  add_library(skyrun_resources OBJECT ${RESOURCE_TABLE})
+  target_include_directories(skyrun_resources PRIVATE ${CMAKE_SOURCE_DIR})
 endif()

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "gui/platform/win32/InputInjection.h"
+#include "gui/platform/testdesktop/Win32InputInjection.h"
 #include "host/HostWindow.h"
 
 namespace {

@@ -18,16 +18,18 @@ LAYERS = [
     ("gui/platform", 1),  # the platform interface
     ("gui/platform/soft", 2),
     ("gui/platform/win32", 2),
+    ("gui/platform/testdesktop", 3),  # drives either implementation from tests
     ("gui", 3),
     ("game", 4),
     ("plugin", 5),
 ]
 RANK = dict(LAYERS)
 # Programs outside the module: the host reaches it only through the host
-# interface, and shares the platform's input injection (which the module
-# never links); tests, benchmarks and tools may use every layer.
+# interface, and shares the test desktop's input injection; tests, benchmarks
+# and tools may use every layer. The module never includes the test desktop.
 ONLY_INTERFACE = {"host"}
-SHARED_WITH_HOST = re.compile(r"^gui/platform/\w+/\w*Injection\.h$")
+SHARED_WITH_HOST = re.compile(r"^gui/platform/testdesktop/\w*Injection\.h$")
+TEST_ONLY = "gui/platform/testdesktop"
 ANYTHING = {"tests", "bench", "tools"}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
@@ -50,7 +52,7 @@ def allowed(source, target, included):
         return True
     if source in ONLY_INTERFACE:
         return target == "interface" or bool(SHARED_WITH_HOST.match(included))
-    if target not in RANK:
+    if target not in RANK or target == TEST_ONLY:
         return False
     return RANK[target] < RANK[source]
 

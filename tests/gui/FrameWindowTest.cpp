@@ -13,7 +13,7 @@
 #include "gui/EditorOwner.h"
 #include "gui/ModuleInstance.h"
 #include "gui/ViewFrame.h"
-#include "gui/platform/TestDesktop.h"
+#include "gui/platform/testdesktop/TestDesktop.h"
 
 using namespace platform;
 

@@ -10,7 +10,7 @@
 #include "gui/DrawContext.h"
 #include "gui/EditorBase.h"
 #include "gui/ViewFrame.h"
-#include "gui/platform/TestDesktop.h"
+#include "gui/platform/testdesktop/TestDesktop.h"
 
 using namespace platform;
 

@@ -12,7 +12,7 @@
 #include "gui/Bitmap.h"
 #include "gui/ValueDisplay.h"
 #include "gui/ViewFrame.h"
-#include "gui/platform/TestDesktop.h"
+#include "gui/platform/testdesktop/TestDesktop.h"
 #include "interface/Opcodes.h"
 #include "plugin/GamePlugin.h"
 #include "tests/support/Canvas.h"

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "gui/platform/TestDesktop.h"
+#include "gui/platform/testdesktop/TestDesktop.h"
 #include "gui/platform/platform.h"
 
 using namespace platform;

@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "gui/platform/TestDesktop.h"
+#include "gui/platform/testdesktop/TestDesktop.h"
 #include "gui/platform/platform.h"
 #include "gui/platform/soft/SoftWindow.h"
 

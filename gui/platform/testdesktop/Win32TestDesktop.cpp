@@ -3,9 +3,9 @@
 
 #include <optional>
 
-#include "gui/platform/TestDesktop.h"
+#include "gui/platform/testdesktop/TestDesktop.h"
 #include "gui/platform/win32/Handles.h"
-#include "gui/platform/win32/InputInjection.h"
+#include "gui/platform/testdesktop/Win32InputInjection.h"
 #include "gui/platform/win32/TickOverride.h"
 
 namespace platform::desktop {

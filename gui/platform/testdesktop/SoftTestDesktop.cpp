@@ -1,7 +1,7 @@
 // The test desktop of the software platform: windows in memory, input set
 // in the process-wide state the platform's polls read.
 
-#include "gui/platform/TestDesktop.h"
+#include "gui/platform/testdesktop/TestDesktop.h"
 #include "gui/platform/soft/InputState.h"
 #include "gui/platform/soft/SoftWindow.h"
 

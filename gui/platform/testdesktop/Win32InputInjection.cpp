@@ -1,7 +1,7 @@
 // Buttons and keys injected with SendInput: a button goes in as a mouse
 // event, any other virtual key as a key event.
 
-#include "gui/platform/win32/InputInjection.h"
+#include "gui/platform/testdesktop/Win32InputInjection.h"
 
 #include <windows.h>
 
