@@ -1,6 +1,10 @@
 # The commands of the README. Each sets the machine up first.
 .PHONY: all setup test demo bench dist clean
 
+# Builds and test runs use every core unless told otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL ?= $(shell nproc)
+export CTEST_PARALLEL_LEVEL ?= $(shell nproc)
+
 all: test
 
 setup:
