@@ -10,6 +10,8 @@ if(WIN32)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     add_compile_options(-msse2 -mfpmath=sse)
   endif()
+  include(cmake/WineLoader.cmake)
+  skyrun_find_wine_loader(${CMAKE_SIZEOF_VOID_P} SKYRUN_WINE_LOADER SKYRUN_RUNS_WINDOWS_PROGRAMS)
   set(SKYRUN_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
   configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh
                  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
@@ -20,5 +22,7 @@ if(WIN32)
     COMMAND ${CMAKE_BINARY_DIR}/wine-run.sh --init
     DEPENDS ${CMAKE_BINARY_DIR}/wine-run.sh
     COMMENT "Making the Wine prefix")
-  add_custom_target(wineprefix ALL DEPENDS ${SKYRUN_WINEPREFIX}/.ready)
+  if(SKYRUN_RUNS_WINDOWS_PROGRAMS)
+    add_custom_target(wineprefix ALL DEPENDS ${SKYRUN_WINEPREFIX}/.ready)
+  endif()
 endif()

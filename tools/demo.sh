@@ -1,22 +1,37 @@
 #!/usr/bin/env bash
 # Builds the Linux and 32-bit Windows modules and the host, then plays the
 # game on each for about 20 seconds with audio running: the sound, the
-# screenshots and an animated picture go to out/linux and out/win32.
+# screenshots and an animated picture go to out/linux and out/win32. On a
+# machine that cannot start 32-bit programs the 64-bit Windows module plays
+# instead, into out/win64.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${DEMO_SECONDS:-20}
 
+build() {
+  cmake --preset "$1" >/dev/null
+  cmake --build --preset "$1" --target Skyrun skyrun-host
+}
+
 if [ "${1:-}" != "--with-display" ]; then
-  for preset in linux win32; do
-    cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset" --target Skyrun skyrun-host
-  done
-  cmake --build --preset win32 --target wineprefix >/dev/null
+  build linux
+  build win32
+  if ! build/win32/wine-run.sh --can-start; then
+    build win64
+  fi
   # A real window needs a display; Xvfb stands in when there is none.
   if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --with-display
   fi
 fi
+
+windows=win32
+if ! build/win32/wine-run.sh --can-start; then
+  echo "This machine cannot start 32-bit programs, so Wine cannot run the 32-bit module;"
+  echo "the 64-bit Windows module plays instead."
+  windows=win64
+fi
+cmake --build --preset "$windows" --target wineprefix >/dev/null
 
 animate() {
   convert -delay 10 -loop 0 "$1"/frames/frame_*.png "$1"/demo.gif
@@ -28,13 +43,13 @@ build/linux/host/skyrun-host demo build/linux/Skyrun.so --seconds "$seconds" --o
 animate out/linux
 
 echo
-echo "== 32-bit Windows module under Wine (build/win32/Skyrun.dll)"
-build/win32/wine-run.sh build/win32/host/skyrun-host.exe demo build/win32/Skyrun.dll \
-  --seconds "$seconds" --out out/win32 | tr -d '\r'
-animate out/win32
+echo "== ${windows#win}-bit Windows module under Wine (build/$windows/Skyrun.dll)"
+"build/$windows/wine-run.sh" "build/$windows/host/skyrun-host.exe" demo "build/$windows/Skyrun.dll" \
+  --seconds "$seconds" --out "out/$windows" | tr -d '\r'
+animate "out/$windows"
 
 echo
 echo "The demo's files:"
-for dir in out/linux out/win32; do
+for dir in out/linux "out/$windows"; do
   echo "  $dir/demo.wav  $dir/demo.gif  $dir/frames/ ($(ls "$dir"/frames | wc -l) pictures)"
 done

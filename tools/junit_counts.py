@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Prints "PASSED FAILED" for one ctest JUnit file (ctest --output-junit).
-Tests that did not run count as neither. Exits 1 when the file is missing,
-unreadable or holds no test."""
+"""Prints "PASSED FAILED SKIPPED" for one ctest JUnit file (ctest
+--output-junit); skipped are the tests that did not run or are disabled.
+Exits 1 when the file is missing, unreadable or holds no test."""
 
 import sys
 import xml.etree.ElementTree as ElementTree
@@ -15,7 +15,8 @@ def main(path):
     if not cases:
         return 1
     statuses = [case.get("status") for case in cases]
-    print(statuses.count("run"), statuses.count("fail"))
+    print(statuses.count("run"), statuses.count("fail"),
+          statuses.count("notrun") + statuses.count("disabled"))
     return 0
 
 

@@ -13,6 +13,7 @@ fi
 
 passed=0
 failed=0
+skipped=0
 status=0
 for preset in "$@"; do
   echo "== $preset"
@@ -21,9 +22,10 @@ for preset in "$@"; do
   "${runner[@]}" cmake --workflow --preset "$preset" || status=1
   # A preset that did not build or ran no test counts as one failure.
   if counts=$(python3 tools/junit_counts.py "$junit"); then
-    read -r good bad <<<"$counts"
+    read -r good bad unrun <<<"$counts"
     passed=$((passed + good))
     failed=$((failed + bad))
+    skipped=$((skipped + unrun))
   else
     echo "== $preset: no test results"
     failed=$((failed + 1))
@@ -31,5 +33,9 @@ for preset in "$@"; do
   fi
 done
 echo
-echo "total: $passed passed, $failed failed"
+if [ "$skipped" -gt 0 ]; then
+  echo "total: $passed passed, $failed failed, $skipped skipped"
+else
+  echo "total: $passed passed, $failed failed"
+fi
 exit $status
