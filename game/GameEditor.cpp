@@ -14,7 +14,6 @@
 #include "interface/GameStatus.h"
 
 namespace {
-constexpr Rect kGameRect(66, 19, 236, 172);
 constexpr Rect kScoreRect(250, 66, 292, 83);
 constexpr Rect kLivesRect(250, 108, 292, 125);
 constexpr Rect kAboutHotSpot(97, 184, 197, 204);

@@ -9,6 +9,7 @@
 #include "game/EndOfBlockViews.h"
 #include "gui/ControlListener.h"
 #include "gui/EditorBase.h"
+#include "gui/Geometry.h"
 
 class AboutView;
 class Bitmap;
@@ -24,6 +25,8 @@ public:
     // The background picture's size, which is the editor's.
     static constexpr int16_t kWidth = 302;
     static constexpr int16_t kHeight = 214;
+    // The game view's rectangle in the editor window.
+    static constexpr Rect kGameRect{66, 19, 236, 172};
 
     // The game writes `sounds` and draws from `random`, the interface
     // thread's stream; both belong to the effect and outlive the editor.

@@ -1,5 +1,6 @@
-// The host's requests 0 to 45 (through the record's dispatcher), each turned
-// into the effect's virtual operation or its editor's.
+// The host's requests 0 to 24 (through the record's dispatcher), each turned
+// into the effect's virtual operation or its editor's; any other opcode
+// answers 0.
 
 #include "gui/EditorBase.h"
 #include "interface/Opcodes.h"

@@ -1,5 +1,5 @@
-// The host's extended requests 46 to 120; lower ones go to the base's
-// dispatcher.
+// The host's extended requests 25 to 58; every other opcode goes to the
+// base's dispatcher.
 
 #include "interface/Opcodes.h"
 #include "plugin/PluginEffectEx.h"

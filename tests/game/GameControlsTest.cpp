@@ -1,34 +1,43 @@
 // The player's controls as the paint's poll reads them: which buttons and
 // keys move and which fire, the walls, game over, the START square under the
-// pointer and the return of the controls after a hit. They set the input
-// state of the software platform, so they run where that platform is used.
-
-#ifndef _WIN32
+// pointer and the return of the controls after a hit. Input is held through
+// the test desktop, so on Win32 it goes in as the user's own.
 
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 #include <vector>
 
-#include "gui/platform/soft/InputState.h"
+#include "gui/platform/testdesktop/TestDesktop.h"
 #include "tests/game/GameHarness.h"
 
 using namespace platform;
 
 namespace {
-// Holds the keys and puts the pointer there until it goes out of scope.
+// Holds the keys until it goes out of scope.
 class HeldInput {
 public:
-    HeldInput(std::initializer_list<int32_t> keys, Point pointer = Point(150, 150)) : keys(keys) {
-        for (int32_t key : keys) soft::setKeyDown(key, true);
-        soft::setCursorPosition(Pt{pointer.h, pointer.v});
+    explicit HeldInput(std::initializer_list<int32_t> keys) : keys(keys) {
+        for (int32_t key : keys) desktop::setHeld(key, true);
     }
     ~HeldInput() {
-        for (int32_t key : keys) soft::setKeyDown(key, false);
+        for (int32_t key : keys) desktop::setHeld(key, false);
     }
 
 private:
     std::vector<int32_t> keys;
+};
+
+// The canvas the game paints on has no window, so the pointer's screen
+// position is where the game reads it. Each test starts with nothing held
+// and the pointer away from the START square.
+class GameControls : public testing::Test {
+protected:
+    void SetUp() override {
+        desktop::releaseAll();
+        desktop::setPointer(Pt{150, 150});
+    }
+    void TearDown() override { desktop::releaseAll(); }
 };
 
 struct ControlCase {
@@ -44,7 +53,7 @@ const ControlCase kControls[] = {
 };
 }  // namespace
 
-TEST(GameControls, EachControlMovesOrFiresOnceAStep) {
+TEST_F(GameControls, EachControlMovesOrFiresOnceAStep) {
     for (const ControlCase& c : kControls) {
         GameHarness h(1);
         h.world().difficulty = 0.0f;
@@ -65,7 +74,7 @@ TEST(GameControls, EachControlMovesOrFiresOnceAStep) {
     }
 }
 
-TEST(GameControls, WallsStopMovesWithoutFiringAndGameOverStopsEverything) {
+TEST_F(GameControls, WallsStopMovesWithoutFiringAndGameOverStopsEverything) {
     for (const ControlCase& c : kControls) {
         if (c.move == 0) continue;
         GameHarness h(1);
@@ -89,7 +98,7 @@ TEST(GameControls, WallsStopMovesWithoutFiringAndGameOverStopsEverything) {
     }
 }
 
-TEST(GameControls, HoldingADirectionRunsToTheWall) {
+TEST_F(GameControls, HoldingADirectionRunsToTheWall) {
     for (int32_t key : {vkLeftButton, vkRightButton}) {
         bool left = key == vkLeftButton;
         GameHarness h(1);
@@ -105,13 +114,14 @@ TEST(GameControls, HoldingADirectionRunsToTheWall) {
     }
 }
 
-TEST(GameControls, ThePointerInTheStartSquareRestartsWhateverIsHeld) {
+TEST_F(GameControls, ThePointerInTheStartSquareRestartsWhateverIsHeld) {
     for (Point where : {Point(19, 82), Point(43, 106), Point(44, 82)}) {
         GameHarness h(1);
         h.world().score = 3;
         h.world().lives = 0;
         h.world().gameState = GameState::gameOver;
-        HeldInput held({vkLeftButton}, where);
+        desktop::setPointer(Pt{where.h, where.v});
+        HeldInput held({vkLeftButton});
         h.step();
         bool restarted = where.h <= 43;
         EXPECT_EQ(h.view.score(), restarted ? 0 : 3);
@@ -120,7 +130,7 @@ TEST(GameControls, ThePointerInTheStartSquareRestartsWhateverIsHeld) {
     }
 }
 
-TEST(GameControls, AfterAHitTheAircraftAnswersToMovesFromStep22) {
+TEST_F(GameControls, AfterAHitTheAircraftAnswersToMovesFromStep22) {
     GameHarness h(5);
     h.world().difficulty = 0.0f;
     h.world().enemies[0] = Enemy{85, kPlaneRow, 1};
@@ -132,5 +142,3 @@ TEST(GameControls, AfterAHitTheAircraftAnswersToMovesFromStep22) {
         EXPECT_EQ(h.view.world().planeX, k < 22 ? 85 : 80) << k;
     }
 }
-
-#endif

@@ -28,7 +28,8 @@ GameBitmaps::~GameBitmaps() {
 GameHarness::GameHarness(uint32_t seed, bool withSprites)
     : random(seed),
       bitmaps(withSprites),
-      view(soundEvents, random, kGameViewRect, &listener, bitmaps.tiles, bitmaps.backdrop) {
+      view(soundEvents, random, GameEditor::kGameRect, &listener, bitmaps.tiles,
+           bitmaps.backdrop) {
     view.setPlaneFrames(bitmaps.planes);
     view.setCloudBitmaps(bitmaps.clouds);
     view.setEnemyBitmap(bitmaps.enemy);
@@ -60,18 +61,19 @@ Sprite::Sprite(Bitmap* bitmap) : width(bitmap->pixelWidth()), height(bitmap->pix
 PlayPicture::PlayPicture(const Canvas& window) {
     for (int32_t y = 0; y < kPlayHeight; ++y)
         for (int32_t x = 0; x < kPlayWidth; ++x)
-            pixels.push_back(window.pixel(kGameViewRect.left + x, kGameViewRect.top + y));
+            pixels.push_back(window.pixel(GameEditor::kGameRect.left + x,
+                                          GameEditor::kGameRect.top + y));
 }
 
 void PlayPicture::paste(const Sprite& sprite, int32_t left, int32_t top) {
     for (int32_t y = 0; y < sprite.height; ++y)
         for (int32_t x = 0; x < sprite.width; ++x) {
-            uint32_t color = sprite.pixels[size_t(y * sprite.width + x)];
-            if (color != 0xFFFFFF) plot(left + x, top + y, color);
+            platform::ColorRef color = sprite.pixels[size_t(y * sprite.width + x)];
+            if (color != colorref::white) plot(left + x, top + y, color);
         }
 }
 
-void PlayPicture::plot(int32_t x, int32_t y, uint32_t color) {
+void PlayPicture::plot(int32_t x, int32_t y, platform::ColorRef color) {
     if (x >= 0 && x < kPlayWidth && y >= 0 && y < kPlayHeight)
         pixels[size_t(y * kPlayWidth + x)] = color;
 }

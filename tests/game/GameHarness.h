@@ -7,15 +7,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "game/GameEditor.h"
 #include "game/GameView.h"
 #include "game/RandomStream.h"
 #include "game/SoundEvents.h"
 #include "gui/Bitmap.h"
 #include "gui/ControlListener.h"
 #include "tests/support/Canvas.h"
-
-// The view's window position in the editor.
-constexpr Rect kGameViewRect(66, 19, 236, 172);
 
 struct GameViewProbe {
     static GameWorld& world(GameView& view) { return view.worldState; }
@@ -55,7 +53,7 @@ struct GameHarness {
     RandomStream random;
     GameBitmaps bitmaps;
     CountingListener listener;
-    Canvas window{302, 214, kMagenta};
+    Canvas window{302, 214, kMagenta.toColorRef()};
     GameView view;
 };
 
@@ -75,20 +73,20 @@ struct TwinGames {
     GameHarness ground;
 };
 
-// A sprite's pixels, 0xRRGGBB, read back through an opaque copy.
+// A sprite's pixels, read back through an opaque copy.
 struct Sprite {
     explicit Sprite(Bitmap* bitmap);
     int32_t width, height;
-    std::vector<uint32_t> pixels;
+    std::vector<platform::ColorRef> pixels;
 };
 
 // The 169 x 152 pixels the window shows of the play area.
 struct PlayPicture {
     explicit PlayPicture(const Canvas& window);
-    uint32_t at(int32_t x, int32_t y) const { return pixels[size_t(y * kPlayWidth + x)]; }
+    platform::ColorRef at(int32_t x, int32_t y) const { return pixels[size_t(y * kPlayWidth + x)]; }
     // What a transparent copy at that play-area corner leaves: white stays out.
     void paste(const Sprite& sprite, int32_t left, int32_t top);
-    void plot(int32_t x, int32_t y, uint32_t color);
+    void plot(int32_t x, int32_t y, platform::ColorRef color);
     int32_t differencesFrom(const PlayPicture& other) const;
-    std::vector<uint32_t> pixels;
+    std::vector<platform::ColorRef> pixels;
 };

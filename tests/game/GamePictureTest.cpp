@@ -82,7 +82,8 @@ TEST(GamePicture, TheGroundShowsItsTilesWhereTheyLieAtEveryScroll) {
         auto context = reference.context();
         for (const GroundTile& tile : tiles) {
             Rect square(0, 0, 128, 128);
-            square.offsetBy(kGameViewRect.left - (tile.x + scroll), kGameViewRect.top - tile.y);
+            const Rect& gameRect = GameEditor::kGameRect;
+            square.offsetBy(gameRect.left - (tile.x + scroll), gameRect.top - tile.y);
             h.bitmaps.tiles[tile.bitmapIndex]->blit(context.get(), square, Point(0, 0));
         }
         EXPECT_EQ(PlayPicture(h.window).differencesFrom(PlayPicture(reference)), 0)
@@ -110,12 +111,11 @@ TEST(GamePicture, TheWindowShowsExactlyThePlayAreaOfTheOffscreenImage) {
     int32_t differences = 0;
     for (int32_t y = 0; y < kPlayHeight; ++y)
         for (int32_t x = 0; x < kPlayWidth; ++x) {
-            platform::ColorRef c = platform::getPixel(image, 64 + x, 64 + y);
-            uint32_t offscreen = (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
-            if (h.window.pixel(66 + x, 19 + y) != offscreen) ++differences;
+            if (h.window.pixel(66 + x, 19 + y) != platform::getPixel(image, 64 + x, 64 + y))
+                ++differences;
         }
     EXPECT_EQ(differences, 0);
-    uint32_t magenta = rgbOf(kMagenta);
+    platform::ColorRef magenta = kMagenta.toColorRef();
     // The view's last column and row and everything around keep the frame's paint.
     EXPECT_EQ(h.window.countOther(235, 19, 236, 173, magenta), 0);
     EXPECT_EQ(h.window.countOther(66, 171, 236, 172, magenta), 0);
@@ -130,7 +130,7 @@ TEST(GamePicture, SpritePicturesHaveWhiteToLeaveOut) {
                            bitmaps.clouds[0]}) {
         Sprite sprite(bitmap);
         ASSERT_GT(sprite.width, 0);
-        auto white = std::count(sprite.pixels.begin(), sprite.pixels.end(), 0xFFFFFFu);
+        auto white = std::count(sprite.pixels.begin(), sprite.pixels.end(), colorref::white);
         EXPECT_GT(white, 0);
         EXPECT_LT(white, sprite.width * sprite.height);
     }

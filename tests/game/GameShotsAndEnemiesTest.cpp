@@ -28,7 +28,7 @@ TEST(GameShots, AShotShowsAsAWhiteDashFor24StepsThenTheGunFallsSilent) {
         PlayPicture expected(t.ground.window);
         expected.paste(aircraft, 85 - 7, 122);
         if (j <= 23)
-            for (int row = 0; row < 3; ++row) expected.plot(85, 120 - 5 * j + row, 0xFFFFFF);
+            for (int row = 0; row < 3; ++row) expected.plot(85, 120 - 5 * j + row, colorref::white);
         EXPECT_EQ(PlayPicture(t.game.window).differencesFrom(expected), 0) << "step K+" << j;
         EXPECT_EQ(t.game.view.world().bullets[0].alive, j < 23 ? 1 : 0) << j;
         EXPECT_EQ(s.gunState, j < 24 ? 1 : 0) << j;

@@ -78,7 +78,7 @@ TEST(GameView, StartsANewGameWithTheResetSoundsAndMakesItsPictureOnce) {
 
 TEST(GameView, GoingAwayWritesTheSilenceSetEvenMidExplosion) {
     GameHarness h(1);
-    auto view = std::make_unique<GameView>(h.soundEvents, h.random, kGameViewRect, nullptr,
+    auto view = std::make_unique<GameView>(h.soundEvents, h.random, GameEditor::kGameRect, nullptr,
                                            h.bitmaps.tiles, h.bitmaps.backdrop);
     view->setPlaneFrames(h.bitmaps.planes);
     view->setCloudBitmaps(h.bitmaps.clouds);

@@ -14,39 +14,35 @@
 
 namespace {
 constexpr int32_t kEnemyId = 512;  // 16 by 16, white around the craft
-constexpr uint32_t kWhiteRgb = 0xFFFFFF;
 
-std::vector<uint32_t> opaquePixels(Bitmap* bitmap) {
+std::vector<platform::ColorRef> opaquePixels(Bitmap* bitmap) {
     Canvas scratch(bitmap->pixelWidth(), bitmap->pixelHeight());
     bitmap->blit(scratch.context().get(), Rect(0, 0, bitmap->pixelWidth(), bitmap->pixelHeight()),
                  Point(0, 0));
-    std::vector<uint32_t> pixels;
+    std::vector<platform::ColorRef> pixels;
     for (int32_t y = 0; y < scratch.height(); ++y)
         for (int32_t x = 0; x < scratch.width(); ++x) pixels.push_back(scratch.pixel(x, y));
     return pixels;
 }
 
 // A different colour at every pixel, so that a shifted read shows.
-uint32_t backgroundAt(int32_t x, int32_t y) {
-    return uint32_t(x * 8) << 16 | uint32_t(y * 8) << 8 | 0x40;
+platform::ColorRef backgroundAt(int32_t x, int32_t y) {
+    return platform::rgb(uint8_t(x * 8), uint8_t(y * 8), 0x40);
 }
 
 void paintBackground(Canvas& canvas) {
     for (int32_t y = 0; y < canvas.height(); ++y)
-        for (int32_t x = 0; x < canvas.width(); ++x) {
-            uint32_t c = backgroundAt(x, y);
-            platform::setPixel(canvas.dc(), x, y,
-                               platform::rgb(uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c)));
-        }
+        for (int32_t x = 0; x < canvas.width(); ++x)
+            platform::setPixel(canvas.dc(), x, y, backgroundAt(x, y));
 }
 }  // namespace
 
 TEST(BitmapTransparent, WhiteIsLeftOutNothingElseChangesAndNothingIsAllocated) {
     Bitmap* enemy = new Bitmap(kEnemyId);
     ASSERT_TRUE(enemy->hasImage());
-    const std::vector<uint32_t> sprite = opaquePixels(enemy);
+    const std::vector<platform::ColorRef> sprite = opaquePixels(enemy);
     const int32_t size = enemy->pixelWidth();
-    ASSERT_GT(std::count(sprite.begin(), sprite.end(), kWhiteRgb), 0);
+    ASSERT_GT(std::count(sprite.begin(), sprite.end(), colorref::white), 0);
 
     Canvas canvas(24, 24);
     paintBackground(canvas);
@@ -62,8 +58,8 @@ TEST(BitmapTransparent, WhiteIsLeftOutNothingElseChangesAndNothingIsAllocated) {
             for (int32_t x = 0; x < canvas.width(); ++x) {
                 int32_t sx = x - 3, sy = y - 2;
                 bool inside = sx >= 0 && sy >= 0 && sx < size && sy < size;
-                uint32_t own = inside ? sprite[size_t(sy * size + sx)] : kWhiteRgb;
-                ASSERT_EQ(canvas.pixel(x, y), own != kWhiteRgb ? own : backgroundAt(x, y))
+                platform::ColorRef own = inside ? sprite[size_t(sy * size + sx)] : colorref::white;
+                ASSERT_EQ(canvas.pixel(x, y), own != colorref::white ? own : backgroundAt(x, y))
                     << x << "," << y;
             }
         // The context's own colours are back.
@@ -85,7 +81,7 @@ TEST(BitmapTransparent, WhiteIsLeftOutNothingElseChangesAndNothingIsAllocated) {
 TEST(BitmapTransparent, ASourceOffsetShiftsWhatShowsThrough) {
     Bitmap* enemy = new Bitmap(kEnemyId);
     ASSERT_TRUE(enemy->hasImage());
-    const std::vector<uint32_t> sprite = opaquePixels(enemy);
+    const std::vector<platform::ColorRef> sprite = opaquePixels(enemy);
     const int32_t size = enemy->pixelWidth();
 
     Canvas canvas(32, 32);
@@ -97,10 +93,10 @@ TEST(BitmapTransparent, ASourceOffsetShiftsWhatShowsThrough) {
     for (int32_t y = 0; y < canvas.height(); ++y)
         for (int32_t x = 0; x < canvas.width(); ++x) {
             int32_t i = x - left, j = y - top;
-            uint32_t expected = backgroundAt(x, y);
+            platform::ColorRef expected = backgroundAt(x, y);
             if (i >= 0 && j >= 0 && i < 10 && j < 10) {
-                uint32_t own = sprite[size_t((j + offset.v) * size + i + offset.h)];
-                expected = own != kWhiteRgb ? own : backgroundAt(x + offset.h, y + offset.v);
+                platform::ColorRef own = sprite[size_t((j + offset.v) * size + i + offset.h)];
+                expected = own != colorref::white ? own : backgroundAt(x + offset.h, y + offset.v);
             }
             ASSERT_EQ(canvas.pixel(x, y), expected) << x << "," << y;
         }

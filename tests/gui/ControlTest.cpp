@@ -82,7 +82,7 @@ TEST(ValueDisplay, ForcedRepaintsFollowTheLookNotTheValue) {
 }
 
 TEST(ValueDisplay, PlainBackgroundIsFilledAndOutlined) {
-    Canvas canvas(60, 30, kGrey);
+    Canvas canvas(60, 30, kGrey.toColorRef());
     auto context = canvas.context();
     ValueDisplay display(Rect(5, 5, 45, 22), nullptr, 0);
     display.setDisplayFill(kBlue);
@@ -90,11 +90,11 @@ TEST(ValueDisplay, PlainBackgroundIsFilledAndOutlined) {
     display.setDisplayInk(kWhite);
     display.setValue(0.5f);
     display.paint(context.get());
-    EXPECT_EQ(canvas.pixel(5, 5), 0xFF0000u);
-    EXPECT_EQ(canvas.pixel(45, 22), 0xFF0000u);
-    EXPECT_EQ(canvas.pixel(6, 6), 0x0000FFu);
-    EXPECT_EQ(canvas.pixel(4, 4), 0x7F7F7Fu);
-    int ink = (44 - 6) * (22 - 6) - canvas.countOther(6, 6, 44, 22, 0xFFFFFF);
+    EXPECT_EQ(canvas.pixel(5, 5), colorref::red);
+    EXPECT_EQ(canvas.pixel(45, 22), colorref::red);
+    EXPECT_EQ(canvas.pixel(6, 6), colorref::blue);
+    EXPECT_EQ(canvas.pixel(4, 4), kGrey.toColorRef());
+    int ink = (44 - 6) * (22 - 6) - canvas.countOther(6, 6, 44, 22, colorref::white);
     EXPECT_GT(ink, 10);  // "0.50" was written
 }
 
@@ -110,7 +110,7 @@ TEST(ValueDisplay, DefaultTextIsTwoDecimalsCentredAsThePlatformDrawsIt) {
     };
     for (const auto& expected : kValues) {
         SCOPED_TRACE(expected.text);
-        Canvas mine(80, 30, kGrey), reference(80, 30, kGrey);
+        Canvas mine(80, 30, kGrey.toColorRef()), reference(80, 30, kGrey.toColorRef());
         ValueDisplay display(Rect(5, 5, 75, 22), nullptr, 0);
         display.setDisplayFill(kBlue);
         display.setDisplayEdge(kRed);
@@ -131,15 +131,16 @@ TEST(ValueDisplay, DefaultTextIsTwoDecimalsCentredAsThePlatformDrawsIt) {
 TEST(ValueDisplay, EdgesPutTheFillOrTheEdgeColourTopLeft) {
     for (int32_t style : {ValueDisplay::kEdgesFillFirst, ValueDisplay::kEdgesEdgeFirst,
                           ValueDisplay::kEdgesFillFirst | ValueDisplay::kEdgesEdgeFirst}) {
-        Canvas canvas(60, 30, kGrey);
+        Canvas canvas(60, 30, kGrey.toColorRef());
         auto context = canvas.context();
         ValueDisplay display(Rect(5, 5, 45, 22), nullptr, style);
         display.setDisplayFill(kBlue);
         display.setDisplayEdge(kRed);
         display.setFormatter([](float, char* text) { text[0] = 0; });
         display.paint(context.get());
-        uint32_t topLeft = (style & ValueDisplay::kEdgesFillFirst) ? 0x0000FFu : 0xFF0000u;
-        uint32_t bottomRight = topLeft == 0x0000FFu ? 0xFF0000u : 0x0000FFu;
+        platform::ColorRef topLeft =
+            (style & ValueDisplay::kEdgesFillFirst) ? colorref::blue : colorref::red;
+        platform::ColorRef bottomRight = topLeft == colorref::blue ? colorref::red : colorref::blue;
         EXPECT_EQ(canvas.pixel(5, 10), topLeft) << style;
         EXPECT_EQ(canvas.pixel(20, 5), topLeft) << style;
         EXPECT_EQ(canvas.pixel(45, 5), topLeft) << style;  // the top edge runs one pixel further
@@ -163,10 +164,10 @@ TEST(ValueDisplay, ShadowIsDrawnFirstOnePixelRightAndDown) {
     int red = 0;
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 60; ++x) {
-            if (plain.pixel(x, y) == 0xFFFFFF) {
-                EXPECT_EQ(shadowed.pixel(x, y), 0xFFFFFFu);
+            if (plain.pixel(x, y) == colorref::white) {
+                EXPECT_EQ(shadowed.pixel(x, y), colorref::white);
             }
-            if (shadowed.pixel(x, y) == 0xFF0000) ++red;
+            if (shadowed.pixel(x, y) == colorref::red) ++red;
         }
     EXPECT_GT(red, 0);
 }

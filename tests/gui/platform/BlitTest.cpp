@@ -1,16 +1,21 @@
 // BitBlt: each raster operation, GDI's colour and monochrome conversions,
 // clipping, and the mask steps the toolkit builds transparent copies from.
 
-#include "tests/gui/platform/TestBitmap.h"
+#include <gtest/gtest.h>
+
 #include "tests/support/AllocationCounter.h"
+#include "tests/support/Canvas.h"
 
 namespace platformtest {
+using namespace platform;
+using namespace colorref;
+
 namespace {
 
 constexpr uint32_t rops[] = {ropSrcCopy, ropNotSrcCopy, ropSrcAnd, ropSrcPaint};
 
 // A monochrome row as bits: 1 reads back white, 0 black.
-std::string bits(const TestBitmap& mono, int32_t y) {
+std::string bits(const Canvas& mono, int32_t y) {
     std::string row = mono.row(y);
     for (char& c : row) c = c == '.' ? '1' : '0';
     return row;
@@ -21,10 +26,10 @@ TEST(PlatformBlit, ColourToColourAppliesEachOperationBitwise) {
                                  rgb(0x05, 0x50, 0x22), rgb(0x5F, 0xF5, 0xBB)};
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(i);
-        TestBitmap source(1, 1, rgb(0x0F, 0xF0, 0x33));
-        TestBitmap dest(1, 1, rgb(0x55, 0x55, 0xAA));
-        EXPECT_TRUE(bitBlt(dest.dc, 0, 0, 1, 1, source.dc, 0, 0, rops[i]));
-        EXPECT_EQ(dest.at(0, 0), expected[i]);
+        Canvas source(1, 1, rgb(0x0F, 0xF0, 0x33));
+        Canvas dest(1, 1, rgb(0x55, 0x55, 0xAA));
+        EXPECT_TRUE(bitBlt(dest.dc(), 0, 0, 1, 1, source.dc(), 0, 0, rops[i]));
+        EXPECT_EQ(dest.pixel(0, 0), expected[i]);
     }
 }
 
@@ -34,16 +39,16 @@ TEST(PlatformBlit, ColourToMonoMarksTheSourceBackgroundColour) {
     const char* expected[] = {"0100", "1011", "0000", "0100"};
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(i);
-        TestBitmap source(4, 1);
-        setPixel(source.dc, 0, 0, red);
-        setPixel(source.dc, 1, 0, green);
-        setPixel(source.dc, 2, 0, blue);
-        setBkColor(source.dc, green);
-        setTextColor(source.dc, red);
-        TestBitmap dest(4, 2, black, Depth::mono);
-        setBkColor(dest.dc, red);
-        setTextColor(dest.dc, blue);
-        bitBlt(dest.dc, 0, 0, 4, 2, source.dc, 0, 0, rops[i]);
+        Canvas source(4, 1, white);
+        setPixel(source.dc(), 0, 0, red);
+        setPixel(source.dc(), 1, 0, green);
+        setPixel(source.dc(), 2, 0, blue);
+        setBkColor(source.dc(), green);
+        setTextColor(source.dc(), red);
+        Canvas dest(4, 2, black, Canvas::Depth::mono);
+        setBkColor(dest.dc(), red);
+        setTextColor(dest.dc(), blue);
+        bitBlt(dest.dc(), 0, 0, 4, 2, source.dc(), 0, 0, rops[i]);
         EXPECT_EQ(bits(dest, 0), expected[i]);
         EXPECT_EQ(bits(dest, 1), "0000");  // outside the source: untouched
     }
@@ -57,18 +62,18 @@ TEST(PlatformBlit, MonoToColourDrawsZeroInTextColourAndOneInBackground) {
                                      {rgb(255, 255, 0), rgb(0x30, 0xFF, 0xFF)}};
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(i);
-        TestBitmap source(2, 1, black, Depth::mono);
-        setPixel(source.dc, 1, 0, white);
-        setTextColor(source.dc, green);  // the source's colours play no part
-        setBkColor(source.dc, rgb(255, 0, 255));
-        TestBitmap dest(2, 1);
-        setPixel(dest.dc, 0, 0, start[0]);
-        setPixel(dest.dc, 1, 0, start[1]);
-        setTextColor(dest.dc, red);
-        setBkColor(dest.dc, blue);
-        bitBlt(dest.dc, 0, 0, 2, 1, source.dc, 0, 0, rops[i]);
-        EXPECT_EQ(dest.at(0, 0), expected[i][0]);
-        EXPECT_EQ(dest.at(1, 0), expected[i][1]);
+        Canvas source(2, 1, black, Canvas::Depth::mono);
+        setPixel(source.dc(), 1, 0, white);
+        setTextColor(source.dc(), green);  // the source's colours play no part
+        setBkColor(source.dc(), rgb(255, 0, 255));
+        Canvas dest(2, 1, white);
+        setPixel(dest.dc(), 0, 0, start[0]);
+        setPixel(dest.dc(), 1, 0, start[1]);
+        setTextColor(dest.dc(), red);
+        setBkColor(dest.dc(), blue);
+        bitBlt(dest.dc(), 0, 0, 2, 1, source.dc(), 0, 0, rops[i]);
+        EXPECT_EQ(dest.pixel(0, 0), expected[i][0]);
+        EXPECT_EQ(dest.pixel(1, 0), expected[i][1]);
     }
 }
 
@@ -76,25 +81,25 @@ TEST(PlatformBlit, MonoToMonoCopiesBits) {
     const char* expected[] = {"0101", "1010", "0001", "0111"};
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(i);
-        TestBitmap source(4, 1, black, Depth::mono);
-        setPixel(source.dc, 1, 0, white);
-        setPixel(source.dc, 3, 0, white);
-        setBkColor(source.dc, black);
-        TestBitmap dest(4, 1, black, Depth::mono);
-        setPixel(dest.dc, 2, 0, white);
-        setPixel(dest.dc, 3, 0, white);
-        setTextColor(dest.dc, white);
-        setBkColor(dest.dc, black);
-        bitBlt(dest.dc, 0, 0, 4, 1, source.dc, 0, 0, rops[i]);
+        Canvas source(4, 1, black, Canvas::Depth::mono);
+        setPixel(source.dc(), 1, 0, white);
+        setPixel(source.dc(), 3, 0, white);
+        setBkColor(source.dc(), black);
+        Canvas dest(4, 1, black, Canvas::Depth::mono);
+        setPixel(dest.dc(), 2, 0, white);
+        setPixel(dest.dc(), 3, 0, white);
+        setTextColor(dest.dc(), white);
+        setBkColor(dest.dc(), black);
+        bitBlt(dest.dc(), 0, 0, 4, 1, source.dc(), 0, 0, rops[i]);
         EXPECT_EQ(bits(dest, 0), expected[i]);
     }
 }
 
 TEST(PlatformBlit, CopiesClipToBothSurfaces) {
-    TestBitmap source(4, 4, blue);
-    TestBitmap dest(8, 8, green);
-    bitBlt(dest.dc, 2, 2, 6, 6, source.dc, -1, -1, ropSrcCopy);  // source starts outside
-    bitBlt(dest.dc, -2, -2, 4, 4, source.dc, 0, 0, ropSrcCopy);  // destination starts outside
+    Canvas source(4, 4, blue);
+    Canvas dest(8, 8, green);
+    bitBlt(dest.dc(), 2, 2, 6, 6, source.dc(), -1, -1, ropSrcCopy);  // source starts outside
+    bitBlt(dest.dc(), -2, -2, 4, 4, source.dc(), 0, 0, ropSrcCopy);  // destination starts outside
     EXPECT_EQ(dest.picture(),
               "BBGGGGGG\n"
               "BBGGGGGG\n"
@@ -106,13 +111,15 @@ TEST(PlatformBlit, CopiesClipToBothSurfaces) {
               "GGGGGGGG\n");
 
     // Overlapping copies within one bitmap read every pixel before writing it.
-    TestBitmap strip(6, 3);
+    Canvas strip(6, 3, white);
     for (int32_t x = 0; x < 6; ++x)
-        for (int32_t y = 0; y < 3; ++y) setPixel(strip.dc, x, y, rgb(uint8_t(x * 40), uint8_t(y), 0));
-    bitBlt(strip.dc, 1, 1, 5, 2, strip.dc, 0, 0, ropSrcCopy);
+        for (int32_t y = 0; y < 3; ++y)
+            setPixel(strip.dc(), x, y, rgb(uint8_t(x * 40), uint8_t(y), 0));
+    bitBlt(strip.dc(), 1, 1, 5, 2, strip.dc(), 0, 0, ropSrcCopy);
     for (int32_t x = 1; x < 6; ++x)
         for (int32_t y = 1; y < 3; ++y)
-            EXPECT_EQ(strip.at(x, y), rgb(uint8_t((x - 1) * 40), uint8_t(y - 1), 0)) << x << "," << y;
+            EXPECT_EQ(strip.pixel(x, y), rgb(uint8_t((x - 1) * 40), uint8_t(y - 1), 0))
+                << x << "," << y;
 }
 
 TEST(PlatformBlit, MaskRoundTripLeavesOutExactlyOneColour) {
@@ -120,22 +127,22 @@ TEST(PlatformBlit, MaskRoundTripLeavesOutExactlyOneColour) {
     // back through the mask onto a grey background.
     const ColorRef colours[] = {white, black, red, green, blue, rgb(254, 255, 255), white};
     constexpr int32_t width = 7;
-    TestBitmap sprite(width, 1);
-    for (int32_t x = 0; x < width; ++x) setPixel(sprite.dc, x, 0, colours[x]);
-    TestBitmap mask(width, 1, black, Depth::mono);
-    setBkColor(sprite.dc, white);
-    bitBlt(mask.dc, 0, 0, width, 1, sprite.dc, 0, 0, ropSrcCopy);
+    Canvas sprite(width, 1, white);
+    for (int32_t x = 0; x < width; ++x) setPixel(sprite.dc(), x, 0, colours[x]);
+    Canvas mask(width, 1, black, Canvas::Depth::mono);
+    setBkColor(sprite.dc(), white);
+    bitBlt(mask.dc(), 0, 0, width, 1, sprite.dc(), 0, 0, ropSrcCopy);
     EXPECT_EQ(bits(mask, 0), "1000001");  // 1 only where the sprite is white
 
     const ColorRef grey = rgb(127, 127, 127);
-    TestBitmap scene(width, 1, grey);
-    TestBitmap inverse(width, 1, black, Depth::mono);
-    bitBlt(inverse.dc, 0, 0, width, 1, mask.dc, 0, 0, ropNotSrcCopy);
-    bitBlt(scene.dc, 0, 0, width, 1, mask.dc, 0, 0, ropSrcAnd);      // hole where drawn
-    bitBlt(sprite.dc, 0, 0, width, 1, inverse.dc, 0, 0, ropSrcAnd);  // sprite on black
-    bitBlt(scene.dc, 0, 0, width, 1, sprite.dc, 0, 0, ropSrcPaint);
+    Canvas scene(width, 1, grey);
+    Canvas inverse(width, 1, black, Canvas::Depth::mono);
+    bitBlt(inverse.dc(), 0, 0, width, 1, mask.dc(), 0, 0, ropNotSrcCopy);
+    bitBlt(scene.dc(), 0, 0, width, 1, mask.dc(), 0, 0, ropSrcAnd);      // hole where drawn
+    bitBlt(sprite.dc(), 0, 0, width, 1, inverse.dc(), 0, 0, ropSrcAnd);  // sprite on black
+    bitBlt(scene.dc(), 0, 0, width, 1, sprite.dc(), 0, 0, ropSrcPaint);
     for (int32_t x = 0; x < width; ++x)
-        EXPECT_EQ(scene.at(x, 0), colours[x] == white ? grey : colours[x]) << x;
+        EXPECT_EQ(scene.pixel(x, 0), colours[x] == white ? grey : colours[x]) << x;
 }
 
 // The toolkit's transparent copy makes work bitmaps and device contexts for
@@ -170,30 +177,30 @@ void transparentCopy(Dc dest, Object image, Object mask, int32_t width, int32_t 
 }
 
 TEST(PlatformBlit, TransparentCopyDrawsTheSpriteAndAllocatesNothingOnceWarm) {
-    TestBitmap scene(20, 20, rgb(127, 127, 127));
-    TestBitmap sprite(8, 6);
+    Canvas scene(20, 20, rgb(127, 127, 127));
+    Canvas sprite(8, 6, white);
     Object brush = createSolidBrush(red);
-    fillRect(sprite.dc, Box{2, 1, 6, 5}, brush);
+    fillRect(sprite.dc(), Box{2, 1, 6, 5}, brush);
     deleteObject(brush);
-    TestBitmap mask(8, 6, black, Depth::mono);
-    setBkColor(sprite.dc, white);
-    bitBlt(mask.dc, 0, 0, 8, 6, sprite.dc, 0, 0, ropSrcCopy);
+    Canvas mask(8, 6, black, Canvas::Depth::mono);
+    setBkColor(sprite.dc(), white);
+    bitBlt(mask.dc(), 0, 0, 8, 6, sprite.dc(), 0, 0, ropSrcCopy);
     // A bitmap sits in one device context at a time: take both out of theirs.
-    Object image = selectObject(sprite.dc, createCompatibleBitmap(sprite.dc, 1, 1));
-    Object maskImage = selectObject(mask.dc, createMonochromeBitmap(1, 1));
-    ASSERT_EQ(image, sprite.bitmap);
-    ASSERT_EQ(maskImage, mask.bitmap);
+    Object image = selectObject(sprite.dc(), createCompatibleBitmap(sprite.dc(), 1, 1));
+    Object maskImage = selectObject(mask.dc(), createMonochromeBitmap(1, 1));
+    ASSERT_EQ(image, sprite.bitmap());
+    ASSERT_EQ(maskImage, mask.bitmap());
 
-    transparentCopy(scene.dc, image, maskImage, 8, 6);
+    transparentCopy(scene.dc(), image, maskImage, 8, 6);
     EXPECT_EQ(scene.inkBounds(rgb(127, 127, 127)), (Box{5, 3, 9, 7}));
     EXPECT_EQ(scene.count(red), 16);
     long before = allocationCount();
-    for (int i = 0; i < 20; ++i) transparentCopy(scene.dc, image, maskImage, 8, 6);
+    for (int i = 0; i < 20; ++i) transparentCopy(scene.dc(), image, maskImage, 8, 6);
     EXPECT_EQ(allocationCount() - before, 0);
     EXPECT_EQ(scene.count(red), 16);
 
-    deleteObject(selectObject(sprite.dc, image));
-    deleteObject(selectObject(mask.dc, maskImage));
+    deleteObject(selectObject(sprite.dc(), image));
+    deleteObject(selectObject(mask.dc(), maskImage));
 }
 
 }  // namespace

@@ -1,9 +1,14 @@
 // Device contexts and objects: GDI's defaults, selection, and which kind of
 // bitmap a compatible bitmap is.
 
-#include "tests/gui/platform/TestBitmap.h"
+#include <gtest/gtest.h>
+
+#include "tests/support/Canvas.h"
 
 namespace platformtest {
+using namespace platform;
+using namespace colorref;
+
 namespace {
 
 // A bitmap is monochrome when red drawn into it reads back black.
@@ -51,27 +56,27 @@ TEST(PlatformDc, NewMemoryDcHasGdiDefaults) {
 }
 
 TEST(PlatformDc, SelectReturnsThePreviousObject) {
-    TestBitmap canvas(4, 4);
+    Canvas canvas(4, 4, white);
     Object pen = createPen(penSolid, 1, red);
     Object brush = createSolidBrush(blue);
     Object font = createFont(FontSpec{-12, 400, 0x22, "Arial"});
-    Object firstPen = selectObject(canvas.dc, pen);
-    Object firstBrush = selectObject(canvas.dc, brush);
-    Object firstFont = selectObject(canvas.dc, font);
+    Object firstPen = selectObject(canvas.dc(), pen);
+    Object firstBrush = selectObject(canvas.dc(), brush);
+    Object firstFont = selectObject(canvas.dc(), font);
     EXPECT_NE(firstPen, nullptr);
     EXPECT_NE(firstBrush, nullptr);
     EXPECT_NE(firstFont, nullptr);
-    EXPECT_EQ(currentObject(canvas.dc, ObjectKind::pen), pen);
-    EXPECT_EQ(currentObject(canvas.dc, ObjectKind::brush), brush);
-    EXPECT_EQ(currentObject(canvas.dc, ObjectKind::font), font);
-    EXPECT_EQ(currentObject(canvas.dc, ObjectKind::bitmap), canvas.bitmap);
+    EXPECT_EQ(currentObject(canvas.dc(), ObjectKind::pen), pen);
+    EXPECT_EQ(currentObject(canvas.dc(), ObjectKind::brush), brush);
+    EXPECT_EQ(currentObject(canvas.dc(), ObjectKind::font), font);
+    EXPECT_EQ(currentObject(canvas.dc(), ObjectKind::bitmap), canvas.bitmap());
 
-    EXPECT_EQ(selectObject(canvas.dc, nullPen()), pen);
-    EXPECT_EQ(selectObject(canvas.dc, firstPen), nullPen());
-    EXPECT_EQ(selectObject(canvas.dc, firstBrush), brush);
-    EXPECT_EQ(selectObject(canvas.dc, firstFont), font);
-    EXPECT_EQ(setBkColor(canvas.dc, green), white);
-    EXPECT_EQ(getBkColor(canvas.dc), green);
+    EXPECT_EQ(selectObject(canvas.dc(), nullPen()), pen);
+    EXPECT_EQ(selectObject(canvas.dc(), firstPen), nullPen());
+    EXPECT_EQ(selectObject(canvas.dc(), firstBrush), brush);
+    EXPECT_EQ(selectObject(canvas.dc(), firstFont), font);
+    EXPECT_EQ(setBkColor(canvas.dc(), green), white);
+    EXPECT_EQ(getBkColor(canvas.dc()), green);
     EXPECT_TRUE(deleteObject(pen));
     EXPECT_TRUE(deleteObject(brush));
     EXPECT_TRUE(deleteObject(font));
@@ -107,35 +112,35 @@ TEST(PlatformDc, CompatibleBitmapsFollowTheSelectedBitmap) {
 }
 
 TEST(PlatformDc, PixelsSetAndReadBack) {
-    TestBitmap canvas(6, 4);
-    setPixel(canvas.dc, 2, 1, rgb(10, 20, 30));
-    EXPECT_EQ(canvas.at(2, 1), rgb(10, 20, 30));
-    EXPECT_EQ(canvas.at(1, 1), white);
-    setPixel(canvas.dc, -1, 0, red);  // outside: nothing happens
-    setPixel(canvas.dc, 6, 0, red);
+    Canvas canvas(6, 4, white);
+    setPixel(canvas.dc(), 2, 1, rgb(10, 20, 30));
+    EXPECT_EQ(canvas.pixel(2, 1), rgb(10, 20, 30));
+    EXPECT_EQ(canvas.pixel(1, 1), white);
+    setPixel(canvas.dc(), -1, 0, red);  // outside: nothing happens
+    setPixel(canvas.dc(), 6, 0, red);
     EXPECT_EQ(canvas.count(red), 0);
-    EXPECT_EQ(canvas.at(-1, 0), 0xFFFFFFFFu);
-    EXPECT_EQ(canvas.at(6, 0), 0xFFFFFFFFu);
-    EXPECT_EQ(canvas.at(0, 4), 0xFFFFFFFFu);
+    EXPECT_EQ(canvas.pixel(-1, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(canvas.pixel(6, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(canvas.pixel(0, 4), 0xFFFFFFFFu);
 
     // Monochrome pixels take the nearer of black and white.
-    TestBitmap mono(3, 1, black, Depth::mono);
-    setPixel(mono.dc, 0, 0, rgb(200, 200, 200));
-    setPixel(mono.dc, 1, 0, red);
-    setPixel(mono.dc, 2, 0, white);
+    Canvas mono(3, 1, black, Canvas::Depth::mono);
+    setPixel(mono.dc(), 0, 0, rgb(200, 200, 200));
+    setPixel(mono.dc(), 1, 0, red);
+    setPixel(mono.dc(), 2, 0, white);
     EXPECT_EQ(mono.row(0), ".#.");
 
     Pt points[2] = {{3, 7}, {-4, 9}};
-    dpToLp(canvas.dc, points, 2);  // MM_TEXT: device and logical units agree
+    dpToLp(canvas.dc(), points, 2);  // MM_TEXT: device and logical units agree
     EXPECT_EQ(points[0].x, 3);
     EXPECT_EQ(points[1].y, 9);
 }
 
 TEST(PlatformDc, FillRectCoversLeftAndTopOnly) {
-    TestBitmap canvas(8, 6);
+    Canvas canvas(8, 6, white);
     Object brush = createSolidBrush(red);
-    fillRect(canvas.dc, Box{2, 1, 6, 4}, brush);
-    fillRect(canvas.dc, Box{6, 4, 12, 9}, brush);  // clipped at the edges
+    fillRect(canvas.dc(), Box{2, 1, 6, 4}, brush);
+    fillRect(canvas.dc(), Box{6, 4, 12, 9}, brush);  // clipped at the edges
     deleteObject(brush);
     EXPECT_EQ(canvas.picture(),
               "........\n"
@@ -148,11 +153,11 @@ TEST(PlatformDc, FillRectCoversLeftAndTopOnly) {
     // A monochrome picture takes a brush as white only when it is pure white;
     // any other colour is dithered in a pattern fixed to the device pixels,
     // with as many white pixels in 64 as the colour's intensity.
-    TestBitmap mono(8, 8, black, Depth::mono);
+    Canvas mono(8, 8, black, Canvas::Depth::mono);
     auto fillFrom = [&](int32_t left, int32_t top, ColorRef color) {
-        mono.paint(black);
+        mono.fill(black);
         Object brush = createSolidBrush(color);
-        fillRect(mono.dc, Box{left, top, 8, 8}, brush);
+        fillRect(mono.dc(), Box{left, top, 8, 8}, brush);
         deleteObject(brush);
     };
     fillFrom(0, 0, white);

@@ -1,10 +1,15 @@
 // Lines and polygons: the pixels GDI covers exactly (as Wine draws them).
 
-#include "tests/gui/platform/TestBitmap.h"
+#include <gtest/gtest.h>
 
 #include <vector>
 
+#include "tests/support/Canvas.h"
+
 namespace platformtest {
+using namespace platform;
+using namespace colorref;
+
 namespace {
 
 struct PenScope {
@@ -23,20 +28,20 @@ void line(Dc dc, Pt from, Pt to) {
     lineTo(dc, to.x, to.y);
 }
 
-std::vector<std::pair<int, int>> inked(const TestBitmap& canvas, int32_t size, Pt origin) {
+std::vector<std::pair<int, int>> inked(const Canvas& canvas, int32_t size, Pt origin) {
     std::vector<std::pair<int, int>> pixels;
     for (int32_t y = 0; y < size; ++y)
         for (int32_t x = 0; x < size; ++x)
-            if (canvas.at(x, y) == black) pixels.emplace_back(x - origin.x, y - origin.y);
+            if (canvas.pixel(x, y) == black) pixels.emplace_back(x - origin.x, y - origin.y);
     return pixels;
 }
 
 TEST(PlatformLines, StraightAndDiagonalLinesLeaveOutTheirEnd) {
-    TestBitmap canvas(12, 8);
-    line(canvas.dc, {1, 1}, {6, 1});
-    line(canvas.dc, {8, 1}, {8, 5});
-    line(canvas.dc, {1, 3}, {5, 7});
-    line(canvas.dc, {11, 7}, {7, 7});  // drawn right to left
+    Canvas canvas(12, 8, white);
+    line(canvas.dc(), {1, 1}, {6, 1});
+    line(canvas.dc(), {8, 1}, {8, 5});
+    line(canvas.dc(), {1, 3}, {5, 7});
+    line(canvas.dc(), {11, 7}, {7, 7});  // drawn right to left
     EXPECT_EQ(canvas.picture(),
               "............\n"
               ".#####..#...\n"
@@ -48,11 +53,11 @@ TEST(PlatformLines, StraightAndDiagonalLinesLeaveOutTheirEnd) {
               "........####\n");
 
     // lineTo moves the position on; moveTo alone draws nothing.
-    TestBitmap path(6, 4);
-    moveTo(path.dc, 0, 0);
-    lineTo(path.dc, 3, 0);
-    lineTo(path.dc, 3, 3);
-    moveTo(path.dc, 5, 3);
+    Canvas path(6, 4, white);
+    moveTo(path.dc(), 0, 0);
+    lineTo(path.dc(), 3, 0);
+    lineTo(path.dc(), 3, 3);
+    moveTo(path.dc(), 5, 3);
     EXPECT_EQ(path.picture(),
               "####..\n"
               "...#..\n"
@@ -79,27 +84,27 @@ TEST(PlatformLines, HalfwayStepsRoundTowardsNegativeCoordinates) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "to " << c.end.x << ", " << c.end.y);
-        TestBitmap canvas(21, 21);
-        line(canvas.dc, {10, 10}, {10 + c.end.x, 10 + c.end.y});
+        Canvas canvas(21, 21, white);
+        line(canvas.dc(), {10, 10}, {10 + c.end.x, 10 + c.end.y});
         EXPECT_EQ(inked(canvas, 21, {10, 10}), c.pixels);
     }
 }
 
 TEST(PlatformLines, DottedPensRunThreeOnThreeOff) {
-    TestBitmap canvas(26, 7);
-    PenScope dotted(canvas.dc, penDot, 1, black);
-    setBkMode(canvas.dc, bkTransparent);
-    line(canvas.dc, {0, 0}, {25, 0});
-    line(canvas.dc, {1, 1}, {14, 1});  // the pattern starts at the line's start
+    Canvas canvas(26, 7, white);
+    PenScope dotted(canvas.dc(), penDot, 1, black);
+    setBkMode(canvas.dc(), bkTransparent);
+    line(canvas.dc(), {0, 0}, {25, 0});
+    line(canvas.dc(), {1, 1}, {14, 1});  // the pattern starts at the line's start
     // Every lineTo starts the pattern again...
-    moveTo(canvas.dc, 0, 2);
-    lineTo(canvas.dc, 10, 2);
-    lineTo(canvas.dc, 25, 2);
+    moveTo(canvas.dc(), 0, 2);
+    lineTo(canvas.dc(), 10, 2);
+    lineTo(canvas.dc(), 25, 2);
     // ...while a polyline carries it around its corners.
     Pt points[3] = {{0, 3}, {10, 3}, {25, 3}};
-    polyline(canvas.dc, points, 3);
+    polyline(canvas.dc(), points, 3);
     Pt corner[3] = {{0, 4}, {5, 4}, {5, 7}};
-    polyline(canvas.dc, corner, 3);
+    polyline(canvas.dc(), corner, 3);
     EXPECT_EQ(canvas.row(0), "###...###...###...###...#.");
     EXPECT_EQ(canvas.row(1), ".###...###...#............");
     EXPECT_EQ(canvas.row(2), "###...###.###...###...###.");
@@ -109,22 +114,22 @@ TEST(PlatformLines, DottedPensRunThreeOnThreeOff) {
     EXPECT_EQ(canvas.row(6), ".....#....................");
 
     // In opaque mode the gaps take the background colour.
-    TestBitmap opaque(14, 1);
-    PenScope pen(opaque.dc, penDot, 1, blue);
-    setBkColor(opaque.dc, red);
-    line(opaque.dc, {1, 0}, {13, 0});
+    Canvas opaque(14, 1, white);
+    PenScope pen(opaque.dc(), penDot, 1, blue);
+    setBkColor(opaque.dc(), red);
+    line(opaque.dc(), {1, 0}, {13, 0});
     EXPECT_EQ(opaque.row(0), ".BBBRRRBBBRRR.");
 }
 
 TEST(PlatformLines, WidePensDrawSolidBandsWithRoundEnds) {
-    TestBitmap canvas(24, 13);
+    Canvas canvas(24, 13, white);
     {
-        PenScope wide(canvas.dc, penDot, 3, black);  // dotted has no effect when wide
-        line(canvas.dc, {3, 3}, {15, 3});
-        line(canvas.dc, {20, 2}, {20, 10});
+        PenScope wide(canvas.dc(), penDot, 3, black);  // dotted has no effect when wide
+        line(canvas.dc(), {3, 3}, {15, 3});
+        line(canvas.dc(), {20, 2}, {20, 10});
     }
-    PenScope two(canvas.dc, penSolid, 2, black);
-    line(canvas.dc, {3, 9}, {12, 9});
+    PenScope two(canvas.dc(), penSolid, 2, black);
+    line(canvas.dc(), {3, 9}, {12, 9});
     EXPECT_EQ(canvas.picture(),
               "........................\n"
               "....................#...\n"
@@ -142,10 +147,10 @@ TEST(PlatformLines, WidePensDrawSolidBandsWithRoundEnds) {
 }
 
 TEST(PlatformLines, LinesClipAtTheSurface) {
-    TestBitmap canvas(5, 5);
-    line(canvas.dc, {-3, 2}, {30, 2});
-    line(canvas.dc, {2, -100000}, {2, 100000});
-    line(canvas.dc, {-2, -2}, {7, 7});
+    Canvas canvas(5, 5, white);
+    line(canvas.dc(), {-3, 2}, {30, 2});
+    line(canvas.dc(), {2, -100000}, {2, 100000});
+    line(canvas.dc(), {-2, -2}, {7, 7});
     EXPECT_EQ(canvas.picture(),
               "#.#..\n"
               ".##..\n"
@@ -155,14 +160,14 @@ TEST(PlatformLines, LinesClipAtTheSurface) {
 }
 
 TEST(PlatformPolygon, FillsSampledAtPixelCornersAndOutlinesWithThePen) {
-    TestBitmap canvas(22, 13);
+    Canvas canvas(22, 13, white);
     Object brush = createSolidBrush(red);
-    Object previousBrush = selectObject(canvas.dc, brush);
-    Object previousPen = selectObject(canvas.dc, nullPen());
+    Object previousBrush = selectObject(canvas.dc(), brush);
+    Object previousPen = selectObject(canvas.dc(), nullPen());
     Pt triangle[3] = {{1, 1}, {11, 1}, {1, 11}};
-    polygon(canvas.dc, triangle, 3);
+    polygon(canvas.dc(), triangle, 3);
     Pt square[4] = {{14, 2}, {20, 2}, {20, 8}, {14, 8}};
-    polygon(canvas.dc, square, 4);
+    polygon(canvas.dc(), square, 4);
     EXPECT_EQ(canvas.picture(),
               "......................\n"
               ".RRRRRRRRRR...........\n"
@@ -179,13 +184,13 @@ TEST(PlatformPolygon, FillsSampledAtPixelCornersAndOutlinesWithThePen) {
               "......................\n");
 
     // With a pen the outline closes the shape over the fill.
-    selectObject(canvas.dc, previousPen);
-    canvas.paint(white);
-    polygon(canvas.dc, square, 4);
+    selectObject(canvas.dc(), previousPen);
+    canvas.fill(white);
+    polygon(canvas.dc(), square, 4);
     EXPECT_EQ(canvas.row(2).substr(13), ".#######.");
     EXPECT_EQ(canvas.row(5).substr(13), ".#RRRRR#.");
     EXPECT_EQ(canvas.row(8).substr(13), ".#######.");
-    selectObject(canvas.dc, previousBrush);
+    selectObject(canvas.dc(), previousBrush);
     deleteObject(brush);
 }
 

@@ -1,9 +1,14 @@
 // Ellipses, arcs and pies: where their edges fall is the platform's affair,
 // so these check bounds, symmetry and which colour goes where.
 
-#include "tests/gui/platform/TestBitmap.h"
+#include <gtest/gtest.h>
+
+#include "tests/support/Canvas.h"
 
 namespace platformtest {
+using namespace platform;
+using namespace colorref;
+
 namespace {
 
 struct Paints {
@@ -20,40 +25,40 @@ struct Paints {
 };
 
 TEST(PlatformShapes, EllipsesFillTheirBoxSymmetrically) {
-    TestBitmap canvas(40, 20);
-    Paints paints(canvas.dc, nullPen(), red);
-    ellipse(canvas.dc, 3, 2, 19, 12);
+    Canvas canvas(40, 20, white);
+    Paints paints(canvas.dc(), nullPen(), red);
+    ellipse(canvas.dc(), 3, 2, 19, 12);
     EXPECT_EQ(canvas.inkBounds(), (Box{3, 2, 19, 12}));
-    EXPECT_EQ(canvas.at(3, 2), white);  // corners stay out
-    EXPECT_EQ(canvas.at(18, 11), white);
-    EXPECT_EQ(canvas.at(10, 7), red);
+    EXPECT_EQ(canvas.pixel(3, 2), white);  // corners stay out
+    EXPECT_EQ(canvas.pixel(18, 11), white);
+    EXPECT_EQ(canvas.pixel(10, 7), red);
     for (int32_t y = 2; y < 12; ++y) {
         EXPECT_EQ(canvas.row(y), canvas.row(13 - y)) << y;  // top mirrors bottom
         std::string row = canvas.row(y).substr(3, 16);
         EXPECT_EQ(row, std::string(row.rbegin(), row.rend())) << y;  // left mirrors right
     }
 
-    canvas.paint(white);
-    ellipse(canvas.dc, 22, 4, 27, 9);  // small odd circle: a plus-like disc
+    canvas.fill(white);
+    ellipse(canvas.dc(), 22, 4, 27, 9);  // small odd circle: a plus-like disc
     EXPECT_EQ(canvas.inkBounds(), (Box{22, 4, 27, 9}));
     EXPECT_EQ(canvas.row(6).substr(22, 5), "RRRRR");
 }
 
 TEST(PlatformShapes, EllipsePenTakesTheEdgeAndBrushTheInside) {
-    TestBitmap canvas(20, 14);
+    Canvas canvas(20, 14, white);
     Object pen = createPen(penSolid, 1, blue);
     {
-        Paints paints(canvas.dc, pen, red);
-        ellipse(canvas.dc, 1, 1, 17, 13);
+        Paints paints(canvas.dc(), pen, red);
+        ellipse(canvas.dc(), 1, 1, 17, 13);
     }
     deleteObject(pen);
     EXPECT_EQ(canvas.inkBounds(), (Box{1, 1, 17, 13}));
-    EXPECT_EQ(canvas.at(1, 7), blue);
-    EXPECT_EQ(canvas.at(16, 6), blue);
-    EXPECT_EQ(canvas.at(8, 1), blue);
-    EXPECT_EQ(canvas.at(8, 12), blue);
-    EXPECT_EQ(canvas.at(2, 7), red);
-    EXPECT_EQ(canvas.at(8, 6), red);
+    EXPECT_EQ(canvas.pixel(1, 7), blue);
+    EXPECT_EQ(canvas.pixel(16, 6), blue);
+    EXPECT_EQ(canvas.pixel(8, 1), blue);
+    EXPECT_EQ(canvas.pixel(8, 12), blue);
+    EXPECT_EQ(canvas.pixel(2, 7), red);
+    EXPECT_EQ(canvas.pixel(8, 6), red);
     // The pen ring is closed: every row's outermost pixels are the pen's.
     for (int32_t y = 1; y < 13; ++y) {
         std::string row = canvas.row(y);
@@ -63,16 +68,16 @@ TEST(PlatformShapes, EllipsePenTakesTheEdgeAndBrushTheInside) {
 }
 
 TEST(PlatformShapes, ArcsRunCounterClockwiseFromStartToEnd) {
-    TestBitmap canvas(24, 24);
+    Canvas canvas(24, 24, white);
     // From the right end round the top to the left end: the upper half.
-    arc(canvas.dc, 2, 2, 22, 22, 22, 12, 2, 12);
+    arc(canvas.dc(), 2, 2, 22, 22, 22, 12, 2, 12);
     Box upper = canvas.inkBounds();
     EXPECT_GE(upper.left, 2);
     EXPECT_LE(upper.right, 22);
     EXPECT_EQ(upper.top, 2);
     EXPECT_LE(upper.bottom, 14);
     EXPECT_GE(upper.bottom, 11);
-    EXPECT_EQ(canvas.at(12, 2), black);
+    EXPECT_EQ(canvas.pixel(12, 2), black);
     EXPECT_EQ(canvas.count(black) > 20, true);
     for (int32_t y = 4; y < 10; ++y) {
         std::string row = canvas.row(y);
@@ -81,15 +86,15 @@ TEST(PlatformShapes, ArcsRunCounterClockwiseFromStartToEnd) {
     }
 
     // The other way round: the lower half.
-    canvas.paint(white);
-    arc(canvas.dc, 2, 2, 22, 22, 2, 12, 22, 12);
+    canvas.fill(white);
+    arc(canvas.dc(), 2, 2, 22, 22, 2, 12, 22, 12);
     Box lower = canvas.inkBounds();
     EXPECT_GE(lower.top, 10);
     EXPECT_EQ(lower.bottom, 22);
 
     // Equal ends: the whole ellipse, within its box.
-    canvas.paint(white);
-    arc(canvas.dc, 2, 2, 22, 22, 12, 2, 12, 2);
+    canvas.fill(white);
+    arc(canvas.dc(), 2, 2, 22, 22, 12, 2, 12, 2);
     Box whole = canvas.inkBounds();
     EXPECT_GE(whole.left, 2);
     EXPECT_GE(whole.top, 2);
@@ -100,22 +105,22 @@ TEST(PlatformShapes, ArcsRunCounterClockwiseFromStartToEnd) {
 }
 
 TEST(PlatformShapes, PiesFillTheSweptPart) {
-    TestBitmap canvas(24, 24);
-    Paints paints(canvas.dc, nullPen(), red);
+    Canvas canvas(24, 24, white);
+    Paints paints(canvas.dc(), nullPen(), red);
     // A quarter from the right end to the top: the upper right.
-    pie(canvas.dc, 2, 2, 22, 22, 22, 12, 12, 0);
+    pie(canvas.dc(), 2, 2, 22, 22, 22, 12, 12, 0);
     Box quarter = canvas.inkBounds();
     EXPECT_GE(quarter.left, 11);
     EXPECT_LE(quarter.right, 22);
     EXPECT_GE(quarter.top, 2);
     EXPECT_LE(quarter.bottom, 14);
-    EXPECT_EQ(canvas.at(17, 7), red);
-    EXPECT_EQ(canvas.at(7, 7), white);
-    EXPECT_EQ(canvas.at(17, 17), white);
+    EXPECT_EQ(canvas.pixel(17, 7), red);
+    EXPECT_EQ(canvas.pixel(7, 7), white);
+    EXPECT_EQ(canvas.pixel(17, 17), white);
 
     // The lower half, as the toolkit fills a half disc.
-    canvas.paint(white);
-    pie(canvas.dc, 2, 2, 22, 22, 2, 12, 22, 12);
+    canvas.fill(white);
+    pie(canvas.dc(), 2, 2, 22, 22, 2, 12, 22, 12);
     Box half = canvas.inkBounds();
     EXPECT_GE(half.top, 11);
     EXPECT_LE(half.top, 13);
@@ -123,8 +128,8 @@ TEST(PlatformShapes, PiesFillTheSweptPart) {
     EXPECT_LE(half.left, 3);
     EXPECT_GE(half.bottom, 21);
     EXPECT_LE(half.bottom, 22);
-    EXPECT_EQ(canvas.at(12, 18), red);
-    EXPECT_EQ(canvas.at(12, 6), white);
+    EXPECT_EQ(canvas.pixel(12, 18), red);
+    EXPECT_EQ(canvas.pixel(12, 6), white);
 }
 
 }  // namespace
