@@ -56,13 +56,8 @@ Lv2Effect* Lv2Effect::create(double sampleRate, const LV2_Feature* const* featur
 Lv2Effect::~Lv2Effect() { dispatch(opClose); }
 
 void Lv2Effect::connect(uint32_t port, float* data) {
-    if (port < kPortCount) ports[port] = data;
-}
-
-void Lv2Effect::run(uint32_t frames) {
-    float* inputs[2] = {ports[kInLeft], ports[kInRight]};
-    float* outputs[2] = {ports[kOutLeft], ports[kOutRight]};
-    record->processReplacing(record, inputs, outputs, int32_t(frames));
+    if (port == kInLeft || port == kInRight) inputs[port - kInLeft] = data;
+    if (port == kOutLeft || port == kOutRight) outputs[port - kOutLeft] = data;
 }
 
 void Lv2Effect::setActive(bool active) { dispatch(opSuspendResume, 0, active ? 1 : 0); }

@@ -11,7 +11,7 @@
 class Lv2Effect {
 public:
     // The port indices of the plug-in's data: two audio inputs, then two outputs.
-    enum Port : uint32_t { kInLeft, kInRight, kOutLeft, kOutRight, kPortCount };
+    enum Port : uint32_t { kInLeft, kInRight, kOutLeft, kOutRight };
 
     // Null when the rate is not a positive number or the module makes no
     // effect. The block size comes from the host's options when it gives them.
@@ -22,8 +22,8 @@ public:
 
     void connect(uint32_t port, float* data);
     // The effect's replacing process on the connected buffers, which may be
-    // shared between any input and any output.
-    void run(uint32_t frames);
+    // shared between any input and any output. Inline, as it runs per block.
+    void run(uint32_t frames) { record->processReplacing(record, inputs, outputs, int32_t(frames)); }
     void setActive(bool active);
 
     intptr_t dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr,
@@ -33,5 +33,7 @@ private:
     explicit Lv2Effect(EffectRecord* record) : record(record) {}
 
     EffectRecord* record;
-    float* ports[kPortCount] = {};
+    // The connected buffers, kept as the arrays the replacing process takes.
+    float* inputs[2] = {};
+    float* outputs[2] = {};
 };
