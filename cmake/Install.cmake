@@ -1,6 +1,7 @@
 # What `cmake --install` puts where. Files are grouped in components that the
-# packages pick from (packaging/): module, host, docs, desktop (the Linux menu
-# entry) and notes (the zips' INSTALL.txt, left out of a plain install).
+# packages pick from (packaging/): module, lv2 (the LV2 bundle, Linux only),
+# host, docs, desktop (the Linux menu entry) and notes (the zips' INSTALL.txt,
+# left out of a plain install).
 set(SKYRUN_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
 # Packing runs the install rules of trees whose installed files are built
 # already; it should not build the tests as well.
@@ -14,7 +15,7 @@ if(WIN32)
   set(SKYRUN_LICENSE_NAME LICENSE.txt)
 else()
   # Plug-in hosts scan whole folders, so the module has one of its own.
-  # A later LV2 bundle goes beside it, under lib/lv2/.
+  # The LV2 bundle goes where every LV2 host looks, under lib/lv2/.
   set(SKYRUN_MODULE_DIR lib/skyrun)
   set(SKYRUN_HOST_DIR bin)
   set(SKYRUN_DOC_DIR share/doc/skyrun)
@@ -60,6 +61,13 @@ endif()
 
 install(FILES ${SKYRUN_PACKAGING_DIR}/INSTALL-linux.txt DESTINATION .
   RENAME INSTALL.txt COMPONENT notes EXCLUDE_FROM_ALL)
+
+set(SKYRUN_LV2_DIR lib/lv2/skyrun.lv2)
+install(TARGETS skyrun_lv2 LIBRARY DESTINATION ${SKYRUN_LV2_DIR} COMPONENT lv2
+  PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+install(FILES ${SKYRUN_LV2_BUNDLE}/manifest.ttl ${SKYRUN_LV2_BUNDLE}/skyrun.ttl
+  ${SKYRUN_LV2_BUNDLE}/LICENSE.txt DESTINATION ${SKYRUN_LV2_DIR} COMPONENT lv2)
+add_dependencies(skyrun_release_files skyrun_lv2)
 
 # Debian wants a changelog with every package; it carries the one version.
 string(TIMESTAMP SKYRUN_RELEASE_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)

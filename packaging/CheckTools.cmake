@@ -4,7 +4,7 @@
 set(SKYRUN_RELEASE_TOOLS
   makensis:nsis dpkg-deb:dpkg dpkg-shlibdeps:dpkg-dev lintian:lintian
   help2man:help2man convert:imagemagick desktop-file-validate:desktop-file-utils
-  man:man-db wine:wine)
+  man:man-db wine:wine lv2info:lilv-utils)
 set(missing "")
 foreach(entry IN LISTS SKYRUN_RELEASE_TOOLS)
   string(REPLACE ":" ";" entry ${entry})

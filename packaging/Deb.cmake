@@ -1,4 +1,4 @@
-# The Debian package: module, host, man page, documents and menu entry
+# The Debian package: module, LV2 bundle, host, man page, documents and menu entry
 # under /usr, its dependencies read from the binaries.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -14,6 +14,10 @@ The module is installed as /usr/lib/skyrun/Skyrun.so. To use it in a music
 program (DAW), add the folder /usr/lib/skyrun to the program's plug-in
 search path and let it scan again; it lists the effect as Skyrun or
 Kestrigo (Orvane).
+.
+The same effect, with the game as its window, is installed as the LV2
+plug-in /usr/lib/lv2/skyrun.lv2, which LV2 hosts (Ardour, Carla, Qtractor,
+Zrythm, Audacity) find without any setting.
 .
 The package also holds skyrun-host, which loads the module like a host:
 \"skyrun-host check /usr/lib/skyrun/Skyrun.so\" tries it the way a careful

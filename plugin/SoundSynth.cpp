@@ -130,8 +130,9 @@ void runStill(const SoundValues& e, float** inputs, float** outputs, int32_t fra
               OutputMode mode) {
     Sums sums = planeSound(e);
     for (int32_t i = 0; i < frames; ++i) {
-        store(mode, outputs[0][i], inputs[0][i], sums.a);
-        store(mode, outputs[1][i], inputs[1][i], sums.b);
+        float in0 = inputs[0][i], in1 = inputs[1][i];
+        store(mode, outputs[0][i], in0, sums.a);
+        store(mode, outputs[1][i], in1, sums.b);
     }
 }
 

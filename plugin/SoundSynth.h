@@ -23,7 +23,7 @@ private:
     uint64_t seen[SoundEvents::kFieldCount];
 };
 
-// Runs the generators over one block. Inputs and outputs may be the same
-// arrays: each output sample is written after its input sample is read.
+// Runs the generators over one block. Any input may share its array with
+// any output: a frame's outputs are written after both its inputs are read.
 void synthesizeBlock(SoundEvents& events, RandomStream& random, float** inputs, float** outputs,
                      int32_t sampleFrames, OutputMode mode);

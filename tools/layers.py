@@ -30,6 +30,9 @@ RANK = dict(LAYERS)
 ONLY_INTERFACE = {"host"}
 SHARED_WITH_HOST = re.compile(r"^gui/platform/testdesktop/\w*Injection\.h$")
 TEST_ONLY = "gui/platform/testdesktop"
+# The LV2 adapter is a host of the effect too: it sees the host interface and
+# the module's entry, and nothing of the game or the toolkit.
+ONLY_ENTRY = {"lv2"}
 ANYTHING = {"tests", "bench", "tools"}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
@@ -40,7 +43,7 @@ def folder_of(path):
     parts = path.split("/")[:-1]
     while parts:
         name = "/".join(parts)
-        if name in RANK or name in ONLY_INTERFACE:
+        if name in RANK or name in ONLY_INTERFACE or name in ONLY_ENTRY:
             return name
         parts.pop()
     top = path.split("/")[0]
@@ -52,6 +55,8 @@ def allowed(source, target, included):
         return True
     if source in ONLY_INTERFACE:
         return target == "interface" or bool(SHARED_WITH_HOST.match(included))
+    if source in ONLY_ENTRY:
+        return target == "interface" or included == "plugin/PluginMain.h"
     if target not in RANK or target == TEST_ONLY:
         return False
     return RANK[target] < RANK[source]
@@ -86,7 +91,8 @@ def main():
     args = parser.parse_args()
     edges, wrong = scan(pathlib.Path(args.root).resolve())
     if not args.check:
-        order = [name for name, _ in reversed(LAYERS)] + sorted(ONLY_INTERFACE | ANYTHING)
+        order = ([name for name, _ in reversed(LAYERS)] +
+                 sorted(ONLY_ENTRY | ONLY_INTERFACE | ANYTHING))
         for source in order:
             targets = [(t, n) for (s, t), n in edges.items() if s == source]
             if not targets:

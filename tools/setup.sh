@@ -9,6 +9,7 @@ packages=(
   libfreetype-dev libfontconfig-dev fonts-liberation fonts-dejavu-core
   libx11-dev libxext-dev libxtst-dev libstb-dev xvfb xauth x11-utils
   libsndfile1-dev portaudio19-dev sox imagemagick
+  lv2-dev liblilv-dev lilv-utils sordi
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
   wine wine64 wine32:i386
   nsis dpkg-dev lintian help2man man-db desktop-file-utils

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Debian package: its paths and control fields, then, extracted into a
 # temporary root, the host's version, `check` on the module found there, the
-# man page and the menu entry.
+# LV2 bundle as lv2info reads it, the man page and the menu entry.
 #   DebTest.sh PACKAGE.deb VERSION WORK_DIR
 set -uo pipefail
 deb=$1
@@ -12,7 +12,8 @@ fail() { echo "FAIL: $*"; exit 1; }
 echo "== dpkg-deb -c $(basename "$deb")"
 listing=$(dpkg-deb -c "$deb") || fail "dpkg-deb cannot read the package"
 echo "$listing"
-for path in usr/lib/skyrun/Skyrun.so usr/bin/skyrun-host usr/share/man/man1/skyrun-host.1.gz \
+for path in usr/lib/skyrun/Skyrun.so usr/lib/lv2/skyrun.lv2/skyrun.so \
+            usr/lib/lv2/skyrun.lv2/manifest.ttl usr/lib/lv2/skyrun.lv2/skyrun.ttl usr/bin/skyrun-host usr/share/man/man1/skyrun-host.1.gz \
             usr/share/doc/skyrun/copyright usr/share/doc/skyrun/README.txt \
             usr/share/applications/skyrun.desktop usr/share/icons/hicolor/48x48/apps/skyrun.png; do
   grep -q " \./$path\$" <<<"$listing" || fail "the package lacks /$path"
@@ -38,6 +39,9 @@ out=$("$root/usr/bin/skyrun-host" check "$root/usr/lib/skyrun/Skyrun.so" 2>&1)
 status=$?
 echo "$out" | tail -n 3
 [ $status -eq 0 ] && tail -n 1 <<<"$out" | grep -q " 0 failed" || fail "check failed"
+
+echo "== lv2info on usr/lib/lv2"
+"$(dirname "$0")/../lv2/Lv2InfoTest.sh" "$root/usr/lib/lv2" || fail "lv2info does not read the bundle"
 
 echo "== man -l skyrun-host.1.gz"
 page=$(MANWIDTH=80 man -l -P cat "$root/usr/share/man/man1/skyrun-host.1.gz" 2>&1) ||

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A zip for copying by hand: unzipped, it holds an INSTALL.txt and a module
-# that its own host reads with `info`.
+# that its own host reads with `info`; the Linux zip also an LV2 bundle that
+# lv2info reads.
 #   ZipTest.sh ARCHIVE.zip WORK_DIR [RUNNER]   (RUNNER: Wine for Windows zips)
 set -uo pipefail
 zip=$1
@@ -19,3 +20,6 @@ host=$(find "$top" -name 'skyrun-host.exe' -o -name 'skyrun-host' -type f | head
 out=$("$@" "$host" info "$module" 2>&1) || fail "info failed: $out"
 grep -q "^effect name: Kestrigo" <<<"$out" || fail "info does not read the effect: $out"
 echo "info reads the module: $(grep -E '^(effect name|vendor):' <<<"$out" | tr '\n' ' ')"
+if [[ $zip == *-linux.zip ]]; then
+  "$(dirname "$0")/../lv2/Lv2InfoTest.sh" "$top/lib/lv2" || fail "lv2info does not read the bundle"
+fi

@@ -1,0 +1,53 @@
+#include "lv2/Lv2Editor.h"
+
+#include <X11/Xlib.h>
+#include <lv2/instance-access/instance-access.h>
+
+#include <cstdint>
+#include <new>
+
+#include "interface/EditorRect.h"
+#include "interface/Opcodes.h"
+#include "lv2/Features.h"
+#include "lv2/Lv2Effect.h"
+
+namespace {
+// The editor's window is the parent's newest child; hosts embed and resize
+// that window, so it is the widget they are given.
+LV2UI_Widget newestChild(void* parent) {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return parent;
+    ::Window root, parentOfParent, *children = nullptr;
+    unsigned int count = 0;
+    LV2UI_Widget widget = parent;
+    auto parentId = static_cast<::Window>(reinterpret_cast<uintptr_t>(parent));
+    if (XQueryTree(display, parentId, &root, &parentOfParent, &children, &count) && count > 0)
+        widget = reinterpret_cast<LV2UI_Widget>(uintptr_t(children[count - 1]));
+    if (children) XFree(children);
+    XCloseDisplay(display);
+    return widget;
+}
+}  // namespace
+
+Lv2Editor* Lv2Editor::open(const LV2_Feature* const* features, LV2UI_Widget* widget) {
+    auto* parent = const_cast<void*>(featureData(features, LV2_UI__parent));
+    auto* effect = static_cast<Lv2Effect*>(
+        const_cast<void*>(featureData(features, LV2_INSTANCE_ACCESS_URI)));
+    if (!parent || !effect || !widget) return nullptr;
+    if (effect->dispatch(opEditorOpen, 0, 0, parent) == 0) return nullptr;
+    auto* editor = new (std::nothrow) Lv2Editor(*effect);
+    if (!editor) {
+        effect->dispatch(opEditorClose);
+        return nullptr;
+    }
+    *widget = newestChild(parent);
+    EditorRect* rect = nullptr;
+    auto* resize = static_cast<const LV2UI_Resize*>(featureData(features, LV2_UI__resize));
+    if (resize && effect->dispatch(opEditorGetRect, 0, 0, &rect) && rect)
+        resize->ui_resize(resize->handle, rect->right - rect->left, rect->bottom - rect->top);
+    return editor;
+}
+
+Lv2Editor::~Lv2Editor() { effect.dispatch(opEditorClose); }
+
+void Lv2Editor::idle() { effect.dispatch(opEditorIdle); }
