@@ -11,10 +11,10 @@
 #include <limits>
 #include <vector>
 
-#include "host/ChildProcess.h"
-#include "host/Commands.h"
-#include "host/EditorChecks.h"
-#include "host/HostedEffect.h"
+#include "host/ModuleEffect.h"
+#include "host/commands/Commands.h"
+#include "host/commands/EditorChecks.h"
+#include "host/platform/ChildProcess.h"
 #include "interface/Opcodes.h"
 
 namespace {
@@ -23,7 +23,7 @@ constexpr int32_t kTextLimit = 256;
 std::string loadAndCloseRepeatedly(const std::string& module) {
     for (int run = 0; run < 100; ++run) {
         std::string error;
-        auto effect = HostedEffect::create(module, error);
+        auto effect = ModuleEffect::create(module, error);
         if (!effect) return "load " + std::to_string(run) + ": " + error;
         if (effect->record().magic != kEffectMagic)
             return "load " + std::to_string(run) + ": wrong magic";
@@ -45,7 +45,7 @@ bool answersText(int32_t opcode) {
 
 std::string sweepOpcodes(const std::string& module, bool withBuffer) {
     std::string error;
-    auto effect = HostedEffect::create(module, error);
+    auto effect = ModuleEffect::create(module, error);
     if (!effect) return error;
     for (int32_t opcode = -1; opcode <= 80; ++opcode) {
         if (opcode == opClose) continue;
@@ -61,7 +61,7 @@ std::string sweepOpcodes(const std::string& module, bool withBuffer) {
 
 // The text `opcode` writes into a zeroed buffer, and its answer; false when
 // the text has no terminator.
-bool readText(HostedEffect& effect, int32_t opcode, int32_t index, std::string& text,
+bool readText(ModuleEffect& effect, int32_t opcode, int32_t index, std::string& text,
               intptr_t& answer) {
     std::array<char, 1024> buffer{};
     answer = effect.dispatch(opcode, index, 0, buffer.data());
@@ -72,7 +72,7 @@ bool readText(HostedEffect& effect, int32_t opcode, int32_t index, std::string& 
 
 std::string programsAtTheEnds(const std::string& module) {
     std::string error;
-    auto effect = HostedEffect::create(module, error);
+    auto effect = ModuleEffect::create(module, error);
     if (!effect) return error;
     const int32_t count = effect->record().numPrograms;
     for (int32_t program : {-1, 0, 3, 4, 100}) {
@@ -145,7 +145,7 @@ std::string runBlock(EffectRecord& record, bool replacing, int32_t frames,
 
 std::string audioPassesThrough(const std::string& module) {
     std::string error;
-    auto effect = HostedEffect::create(module, error);
+    auto effect = ModuleEffect::create(module, error);
     if (!effect) return error;
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
@@ -217,29 +217,23 @@ constexpr int kCheckCount = int(std::size(kChecks));
 // failure is not 1, which sanitizers and runtimes end a process with.
 enum ChildStatus { childPassed = 0, childFailed = 10 };
 
-int usage() {
-    std::fprintf(stderr, "usage: skyrun-host check MODULE\n");
-    return 2;
-}
-}  // namespace
-
 // Each check runs in a child process of its own (`check MODULE --only N`), so
 // that a crash is that check's failure and every check starts from a fresh
 // process.
-int runCheck(const std::vector<std::string>& args) {
-    if (args.size() == 3 && args[1] == "--only") {
-        const std::string& number = args[2];
+int runCheck(const CommandLine& line) {
+    const std::string& module = line.module();
+    if (line.has("--only")) {
+        const std::string number = line.value("--only");
         const int index = std::atoi(number.c_str());
         if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos ||
             index >= kCheckCount)
-            return usage();
+            return line.wrong("--only takes a check's number, 0 to " +
+                              std::to_string(kCheckCount - 1));
         endQuietlyOnCrash();
-        const std::string failure = kChecks[index].run(args[0]);
+        const std::string failure = kChecks[index].run(module);
         Report().add(kChecks[index].name, failure);
         return failure.empty() ? childPassed : childFailed;
     }
-    if (args.size() != 1) return usage();
-    const std::string& module = args[0];
     Report report;
     for (int index = 0; index < kCheckCount; ++index) {
         std::string why;
@@ -252,3 +246,10 @@ int runCheck(const std::vector<std::string>& args) {
     }
     return report.finish();
 }
+}  // namespace
+
+const Command checkCommand{
+    "check",
+    "what a careful host tries before trusting a plug-in",
+    {{"--only", "N", "runs check N alone, as each child process does"}},
+    runCheck};
