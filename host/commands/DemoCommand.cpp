@@ -26,7 +26,8 @@ void printLevels(const StereoAudio& audio) {
         }
         double rms = samples.empty() ? 0 : std::sqrt(sum / double(samples.size()));
         std::printf("channel %d: peak %.3f (%.1f dBFS), rms %.3f (%.1f dBFS)\n", channel, peak,
-                    20 * std::log10(std::max(peak, 1e-9)), rms, 20 * std::log10(std::max(rms, 1e-9)));
+                    20 * std::log10(std::max(peak, 1e-9)), rms,
+                    20 * std::log10(std::max(rms, 1e-9)));
     }
 }
 

@@ -55,7 +55,6 @@ std::string twoEditorsAtOnce(const std::string& module) {
         return true;
     });
     for (auto& session : sessions) {
-        session->stopAudio();
         session->closeEditor();
         session->window().pumpEvents();
         session->finish();
