@@ -26,8 +26,8 @@ void printHelp(const Command& command) {
     printUsage(command, stdout);
     std::printf("%s\n", command.about);
     for (const OptionSpec& option : command.options)
-        std::printf("  %-18s %s\n", written(option).c_str(), option.help);
-    std::printf("  %-18s %s\n", "--help", "prints this text");
+        std::printf("  %-22s %s\n", written(option).c_str(), option.help);
+    std::printf("  %-22s %s\n", "--help", "prints this text");
 }
 }  // namespace
 

@@ -74,7 +74,7 @@ const Command editorCommand{
     {{"--idles", "N", "editor idles at 30 Hz before closing (30)"},
      {"--audio", nullptr, "streams silence through the effect meanwhile"},
      {"--script", "FILE",
-      "input to inject, an action a line: IDLE hold|release KEY, IDLE click KEY X Y, "
+      "input to inject, an action a line: IDLE hold|release KEY, IDLE click BUTTON X Y, "
       "IDLE move X Y, IDLE shot FILE.png"},
      {"--screenshot", "FILE.png", "the window's picture at the end"}},
     runEditor};
