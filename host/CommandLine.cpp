@@ -16,10 +16,8 @@ std::string written(const OptionSpec& option) {
 }
 
 void printUsage(const Command& command, std::FILE* out) {
-    std::string line = std::string("usage: skyrun-host ") + command.name + " MODULE";
-    for (const OptionSpec& option : command.options)
-        line += option.required ? " " + written(option) : " [" + written(option) + "]";
-    std::fprintf(out, "%s\n", line.c_str());
+    std::fprintf(out, "usage: skyrun-host %s MODULE%s\n", command.name,
+                 optionSynopsis(command).c_str());
 }
 
 void printHelp(const Command& command) {
@@ -30,6 +28,13 @@ void printHelp(const Command& command) {
     std::printf("  %-22s %s\n", "--help", "prints this text");
 }
 }  // namespace
+
+std::string optionSynopsis(const Command& command) {
+    std::string synopsis;
+    for (const OptionSpec& option : command.options)
+        synopsis += option.required ? " " + written(option) : " [" + written(option) + "]";
+    return synopsis;
+}
 
 int CommandLine::run(const Command& command, const std::vector<std::string>& args) {
     for (const std::string& arg : args)

@@ -24,6 +24,9 @@ struct Command {
     int (*run)(const CommandLine& line);
 };
 
+// The options as a usage line shows them, each after a space.
+std::string optionSynopsis(const Command& command);
+
 class CommandLine {
 public:
     // Reads `args` (those after the command's name) and runs the command on

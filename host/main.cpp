@@ -16,9 +16,12 @@ void printUsage(std::FILE* out) {
                  "Loads a plug-in module the way a host does and drives it.\n"
                  "\n"
                  "Commands:\n");
-    for (const Command* command : kCommands)
-        std::fprintf(out, "  %-16s %s\n", (std::string(command->name) + " MODULE").c_str(),
-                     command->about);
+    for (const Command* command : kCommands) {
+        std::fprintf(out, "  %-16s %s%s\n", (std::string(command->name) + " MODULE").c_str(),
+                     command->about, command->options.empty() ? "" : ":");
+        if (!command->options.empty())
+            std::fprintf(out, "  %-16s%s\n", "", optionSynopsis(*command).c_str());
+    }
     std::fprintf(out,
                  "\n"
                  "Options:\n"
