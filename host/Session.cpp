@@ -57,7 +57,7 @@ void Session::runIdles(int32_t count, const std::function<bool(int32_t idle)>& b
             tick += std::chrono::microseconds(1000000 / kIdleHz);
             std::this_thread::sleep_until(tick);
         }
-        idles.measure([this] { hosted->idleEditor(); });
+        idleTimes.measure([this] { hosted->idleEditor(); });
     }
 }
 

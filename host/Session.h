@@ -39,12 +39,12 @@ public:
     // What the audio did; its timing and recording are read once stopped.
     const AudioStream& audio() const { return *stream; }
 
-    // The interface thread: up to `idles` editor idles (no end when
+    // The interface thread: up to `count` editor idles (no end when
     // negative) at 30 Hz, until the window is closed or `beforeIdle` says
     // to stop. `beforeIdle` hears each idle's number after the window's
     // events; a wait for the next tick follows it, except before the first.
-    void runIdles(int32_t idles, const std::function<bool(int32_t idle)>& beforeIdle = {});
-    const Timing& idleTiming() const { return idles; }
+    void runIdles(int32_t count, const std::function<bool(int32_t idle)>& beforeIdle = {});
+    const Timing& idleTiming() const { return idleTimes; }
 
     // Stops the audio, closes the editor if open, stops and closes the effect.
     void finish();
@@ -56,6 +56,6 @@ private:
     std::unique_ptr<HostedEffect> hosted;
     std::unique_ptr<HostWindow> hostWindow;
     std::unique_ptr<AudioStream> stream;
-    Timing idles;
+    Timing idleTimes;
     bool editorOpen = false;
 };
