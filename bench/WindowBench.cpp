@@ -13,7 +13,7 @@
 #include "game/GameEditor.h"
 #include "game/GameView.h"
 #include "gui/ViewFrame.h"
-#include "host/HostWindow.h"
+#include "host/platform/HostWindow.h"
 #include "plugin/GamePlugin.h"
 #include "tests/game/GameHarness.h"
 

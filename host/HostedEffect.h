@@ -1,36 +1,35 @@
 #pragma once
-// One effect created through a module's `main`, driven through its record
-// the way a host does. Closing it (opcode 1) happens once, on close or
-// destruction.
+// An effect as a session drives it, whatever kind of file it was loaded
+// from: started at a rate and block size, fed audio blocks, showing its
+// editor in a window of the host's. A second kind of plug-in joins by
+// implementing this and being chosen in `load`.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
-#include "host/ModuleLoader.h"
-#include "interface/EffectRecord.h"
-
-// What this host answers: a non-zero version, the idle call accepted, 0 otherwise.
-intptr_t plainHostCallback(EffectRecord* effect, int32_t opcode, int32_t index, intptr_t value,
-                           void* ptr, float opt);
+#include "interface/GameStatus.h"
 
 class HostedEffect {
 public:
-    // Loads the module and creates the effect; null with `error` naming the cause.
-    static std::unique_ptr<HostedEffect> create(const std::string& modulePath, std::string& error);
-    ~HostedEffect();
+    // The effect in the file at `path`; null with `error` naming the cause.
+    static std::unique_ptr<HostedEffect> load(const std::string& path, std::string& error);
+    // Closes the effect.
+    virtual ~HostedEffect() = default;
 
-    intptr_t dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0,
-                      void* ptr = nullptr, float opt = 0.0f);
-    std::string text(int32_t opcode, int32_t index = 0, intptr_t value = 0);
-    EffectRecord& record() { return *effect; }
-    void close();
+    // Ready for audio at `rate` in blocks of up to `block` frames.
+    virtual void start(int32_t rate, int32_t block) = 0;
+    virtual void stop() = 0;
+    // Two channels in, two out, `out` replaced.
+    virtual void process(float** in, float** out, int32_t frames) = 0;
 
-    HostedEffect(const HostedEffect&) = delete;
-    HostedEffect& operator=(const HostedEffect&) = delete;
+    // False when the effect has no editor.
+    virtual bool editorSize(int32_t& width, int32_t& height) = 0;
+    // Opens the editor inside `parent`: an HWND, or an X11 window id.
+    virtual bool openEditor(void* parent) = 0;
+    virtual void idleEditor() = 0;
+    virtual void closeEditor() = 0;
 
-private:
-    HostedEffect(std::unique_ptr<LoadedModule> module, EffectRecord* effect)
-        : module(std::move(module)), effect(effect) {}
-    std::unique_ptr<LoadedModule> module;
-    EffectRecord* effect;
+    // The game's counters, false when the effect does not tell them.
+    virtual bool gameStatus(GameStatus& status) = 0;
 };

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "host/HostWindow.h"
+#include "host/platform/HostWindow.h"
 
 struct InputAction {
     enum class Kind { hold, release, click, move, shot };

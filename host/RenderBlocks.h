@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "host/AudioFile.h"
+#include "host/platform/AudioFile.h"
 #include "interface/EffectRecord.h"
 
 // Feeds `in` to the effect in blocks of `block` frames, the last one shorter

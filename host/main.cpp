@@ -4,29 +4,28 @@
 #include <string>
 #include <vector>
 
-#include "host/Commands.h"
+#include "host/commands/Commands.h"
 
 namespace {
+const Command* const kCommands[] = {&infoCommand, &renderCommand, &editorCommand,
+                                    &demoCommand, &playCommand,   &checkCommand};
+
 void printUsage(std::FILE* out) {
     std::fprintf(out,
                  "Usage: skyrun-host COMMAND MODULE [options]\n"
                  "Loads a plug-in module the way a host does and drives it.\n"
                  "\n"
-                 "Commands:\n"
-                 "  info MODULE      what the effect reports to a host\n"
-                 "  render MODULE    streams a WAV file through the effect:\n"
-                 "                   --in IN.wav --out OUT.wav [--block N] [--rate R]\n"
-                 "                   [--replacing|--accumulating]\n"
-                 "  editor MODULE    opens the editor in a window and drives it:\n"
-                 "                   [--idles N] [--audio] [--script FILE] [--screenshot FILE.png]\n"
-                 "  demo MODULE      plays the game with audio running; writes sound and\n"
-                 "                   pictures: --seconds S --out DIR\n"
-                 "  play MODULE      the game in a window for a person, with live sound\n"
-                 "  check MODULE     tries the module the way a careful host does before\n"
-                 "                   trusting it\n"
+                 "Commands:\n");
+    for (const Command* command : kCommands) {
+        std::fprintf(out, "  %-16s %s%s\n", (std::string(command->name) + " MODULE").c_str(),
+                     command->about, command->options.empty() ? "" : ":");
+        if (!command->options.empty())
+            std::fprintf(out, "  %-16s%s\n", "", optionSynopsis(*command).c_str());
+    }
+    std::fprintf(out,
                  "\n"
                  "Options:\n"
-                 "  --help           prints this text\n"
+                 "  --help           prints this text; after a command, that command's options\n"
                  "  --version        prints the version of skyrun-host\n");
 }
 }  // namespace
@@ -36,23 +35,19 @@ int main(int argc, char** argv) {
         printUsage(stderr);
         return 2;
     }
-    std::string command = argv[1];
-    if (command == "--help") {
+    std::string name = argv[1];
+    if (name == "--help") {
         printUsage(stdout);
         return 0;
     }
-    if (command == "--version") {
+    if (name == "--version") {
         std::printf("skyrun-host %s\n", SKYRUN_VERSION);
         return 0;
     }
-    std::vector<std::string> args(argv + 2, argv + argc);
-    if (command == "info") return runInfo(args);
-    if (command == "render") return runRender(args);
-    if (command == "editor") return runEditor(args);
-    if (command == "demo") return runDemo(args);
-    if (command == "play") return runPlay(args);
-    if (command == "check") return runCheck(args);
-    std::fprintf(stderr, "skyrun-host: unknown command '%s'\n", command.c_str());
+    for (const Command* command : kCommands)
+        if (name == command->name)
+            return CommandLine::run(*command, std::vector<std::string>(argv + 2, argv + argc));
+    std::fprintf(stderr, "skyrun-host: unknown command '%s'\n", name.c_str());
     printUsage(stderr);
     return 2;
 }

@@ -1,7 +1,7 @@
 # Runs COMMAND and checks its exit status, that every line of EXPECT_FILE
 # appears in its output, that one line of it begins with EXPECT_LINE (a
 # pattern), that its output ends with EXPECT_LAST_LINE, and that stderr
-# matches EXPECT_STDERR.
+# matches EXPECT_STDERR in STDERR_LINES lines (one unless given).
 execute_process(COMMAND ${COMMAND}
   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 message("${out}")
@@ -38,9 +38,12 @@ if(EXPECT_STDERR)
   if(NOT found)
     message(FATAL_ERROR "stderr does not match: ${EXPECT_STDERR}")
   endif()
+  if(NOT STDERR_LINES)
+    set(STDERR_LINES 1)
+  endif()
   string(REGEX MATCHALL "\n" newlines "${err}")
   list(LENGTH newlines count)
-  if(NOT count EQUAL 1)
-    message(FATAL_ERROR "expected one line on stderr, got ${count}")
+  if(NOT count EQUAL STDERR_LINES)
+    message(FATAL_ERROR "expected ${STDERR_LINES} lines on stderr, got ${count}")
   endif()
 endif()

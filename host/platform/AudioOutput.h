@@ -1,7 +1,8 @@
 #pragma once
-// Live sound for `play`: the device asks for blocks of stereo samples and the
-// render function fills them. When no device opens, a timer thread asks for
-// the blocks at the same pace and the samples go nowhere.
+// Where a session's audio goes: the output asks for blocks of stereo
+// samples on a thread of its own and the render function fills them. The
+// sound device plays them; the silent output asks at the same pace and
+// drops them.
 
 #include <cstdint>
 #include <functional>
@@ -17,5 +18,6 @@ public:
                                                    std::string& error);
     // Blocks at the device's pace without a device.
     static std::unique_ptr<AudioOutput> openSilent(int32_t rate, int32_t block, RenderBlock render);
+    // Returns once no block is being rendered any more.
     virtual ~AudioOutput() = default;
 };

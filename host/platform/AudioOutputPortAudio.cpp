@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "host/AudioOutput.h"
+#include "host/platform/AudioOutput.h"
 
 namespace {
 class PortAudioOutput : public AudioOutput {

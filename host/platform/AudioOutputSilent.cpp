@@ -5,7 +5,7 @@
 #include <thread>
 #include <vector>
 
-#include "host/AudioOutput.h"
+#include "host/platform/AudioOutput.h"
 
 namespace {
 class SilentOutput : public AudioOutput {

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "host/AudioFile.h"
+#include "host/platform/AudioFile.h"
 
 namespace {
 constexpr uint16_t kFormatPcm = 1;

@@ -7,7 +7,7 @@
 #include <climits>
 #include <cstring>
 
-#include "host/ChildProcess.h"
+#include "host/platform/ChildProcess.h"
 
 extern char** environ;
 

@@ -1,4 +1,4 @@
-#include "host/PngFile.h"
+#include "host/platform/PngFile.h"
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #define STBI_WRITE_NO_STDIO_FILE_OPEN_WIDE

@@ -1,6 +1,6 @@
 #include <sndfile.h>
 
-#include "host/AudioFile.h"
+#include "host/platform/AudioFile.h"
 
 bool readAudioFile(const std::string& path, StereoAudio& audio, std::string& error) {
     SF_INFO info{};

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "host/Commands.h"
-#include "host/HostedEffect.h"
+#include "host/commands/Commands.h"
+#include "host/ModuleEffect.h"
 #include "interface/EditorRect.h"
 #include "interface/Opcodes.h"
 
@@ -18,7 +18,7 @@ std::string fourChars(int32_t code) {
     return chars;
 }
 
-void printPin(HostedEffect& effect, int32_t opcode, const char* kind, int32_t index) {
+void printPin(ModuleEffect& effect, int32_t opcode, const char* kind, int32_t index) {
     char pin[128] = {};
     intptr_t known = effect.dispatch(opcode, index, 0, pin);
     pin[63] = 0;
@@ -29,17 +29,12 @@ void printPin(HostedEffect& effect, int32_t opcode, const char* kind, int32_t in
     else
         std::printf("%s pin %d: none\n", kind, int(index));
 }
-}  // namespace
 
-int runInfo(const std::vector<std::string>& args) {
-    if (args.size() != 1) {
-        std::fprintf(stderr, "usage: skyrun-host info MODULE\n");
-        return 2;
-    }
+int runInfo(const CommandLine& line) {
     std::string error;
-    auto effect = HostedEffect::create(args[0], error);
+    auto effect = ModuleEffect::create(line.module(), error);
     if (!effect) {
-        std::fprintf(stderr, "skyrun-host: %s: %s\n", args[0].c_str(), error.c_str());
+        std::fprintf(stderr, "skyrun-host: %s: %s\n", line.module().c_str(), error.c_str());
         return 1;
     }
     EffectRecord& record = effect->record();
@@ -85,3 +80,6 @@ int runInfo(const std::vector<std::string>& args) {
     effect->close();
     return 0;
 }
+}  // namespace
+
+const Command infoCommand{"info", "what the effect reports to a host", {}, runInfo};

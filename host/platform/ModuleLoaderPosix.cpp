@@ -4,7 +4,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "host/ModuleLoader.h"
+#include "host/platform/ModuleLoader.h"
 
 std::unique_ptr<LoadedModule> LoadedModule::load(const std::string& path, std::string& error) {
     struct stat info {};

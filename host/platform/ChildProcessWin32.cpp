@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "host/ChildProcess.h"
+#include "host/platform/ChildProcess.h"
 
 namespace {
 // One argument quoted so that the child's C runtime reads it back unchanged.

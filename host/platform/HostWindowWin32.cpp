@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "gui/platform/testdesktop/Win32InputInjection.h"
-#include "host/HostWindow.h"
+#include "host/platform/HostWindow.h"
 
 namespace {
 bool userClosed = false;

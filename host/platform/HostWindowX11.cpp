@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <thread>
 
-#include "host/HostWindow.h"
+#include "host/platform/HostWindow.h"
 
 namespace {
 // A busy X server now and then drops a connection it has just accepted (seen

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "host/ModuleLoader.h"
+#include "host/platform/ModuleLoader.h"
 
 namespace {
 std::string systemMessage(DWORD code) {

@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "host/AudioOutput.h"
+#include "host/platform/AudioOutput.h"
 
 namespace {
 constexpr int kBuffers = 4;

@@ -1,0 +1,70 @@
+#include "host/Session.h"
+
+#include <chrono>
+#include <thread>
+
+std::unique_ptr<Session> Session::open(const std::string& module, const char* title,
+                                       std::string& error) {
+    auto session = std::make_unique<Session>();
+    session->hosted = HostedEffect::load(module, error);
+    if (!session->hosted) return nullptr;
+    int32_t width = 0, height = 0;
+    if (!session->hosted->editorSize(width, height)) {
+        error = "the effect has no editor";
+        return nullptr;
+    }
+    session->hostWindow = HostWindow::create(width, height, title, error);
+    if (!session->hostWindow) return nullptr;
+    session->hosted->start(kRate, kBlock);
+    return session;
+}
+
+Session::~Session() { finish(); }
+
+bool Session::openEditor() {
+    bool opened = hosted->openEditor(hostWindow->parentHandle());
+    editorOpen = true;
+    hostWindow->pumpEvents();
+    return opened;
+}
+
+void Session::closeEditor() {
+    hosted->closeEditor();
+    editorOpen = false;
+}
+
+void Session::streamAudio(AudioInput input, size_t keepFrames) {
+    stream = std::make_unique<AudioStream>(*hosted, kRate, kBlock, input, keepFrames);
+    stream->startPaced();
+}
+
+bool Session::playAudio(std::string& error) {
+    stream = std::make_unique<AudioStream>(*hosted, kRate, kBlock, AudioInput::silence, 0);
+    if (stream->startOnDevice(error)) return true;
+    stream->startPaced();
+    return false;
+}
+
+void Session::stopAudio() {
+    if (stream) stream->stop();
+}
+
+void Session::runIdles(int32_t count, const std::function<bool(int32_t idle)>& beforeIdle) {
+    auto tick = std::chrono::steady_clock::now();
+    for (int32_t idle = 0; count < 0 || idle < count; ++idle) {
+        if (!hostWindow->pumpEvents() || (beforeIdle && !beforeIdle(idle))) break;
+        if (idle > 0) {
+            tick += std::chrono::microseconds(1000000 / kIdleHz);
+            std::this_thread::sleep_until(tick);
+        }
+        idleTimes.measure([this] { hosted->idleEditor(); });
+    }
+}
+
+void Session::finish() {
+    if (!hosted) return;
+    stopAudio();
+    if (editorOpen) closeEditor();
+    hosted->stop();
+    hosted.reset();
+}

@@ -1,0 +1,109 @@
+// `demo MODULE --seconds S --out DIR`: the plug-in at work as a host runs it.
+// A quiet tone streams through the effect while the editor idles at 30 Hz
+// and the demo player plays the game with real key and button presses. It
+// writes the output (demo.wav), screenshots (frames/) and prints a summary.
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+
+#include "host/Session.h"
+#include "host/commands/Commands.h"
+#include "host/commands/DemoPlayer.h"
+#include "host/platform/PngFile.h"
+
+namespace {
+constexpr int32_t kFrameEvery = 3;  // a screenshot every third idle
+
+void printLevels(const StereoAudio& audio) {
+    for (int channel = 0; channel < 2; ++channel) {
+        const std::vector<float>& samples = channel == 0 ? audio.left : audio.right;
+        double peak = 0, sum = 0;
+        for (float s : samples) {
+            peak = std::max(peak, double(std::fabs(s)));
+            sum += double(s) * s;
+        }
+        double rms = samples.empty() ? 0 : std::sqrt(sum / double(samples.size()));
+        std::printf("channel %d: peak %.3f (%.1f dBFS), rms %.3f (%.1f dBFS)\n", channel, peak,
+                    20 * std::log10(std::max(peak, 1e-9)), rms,
+                    20 * std::log10(std::max(rms, 1e-9)));
+    }
+}
+
+void printSummary(const GameStatus& status, Session& session, int32_t frames,
+                  const std::filesystem::path& folder, const std::string& wav) {
+    const Timing& blocks = session.audio().timing();
+    const Timing& idles = session.idleTiming();
+    std::printf("steps played: %d\n", int(status.steps));
+    std::printf("score: %d\n", int(status.score));
+    std::printf("lives: %d\n", int(status.lives));
+    std::printf("game overs: %d\n", int(status.gameOvers));
+    std::printf("audio blocks: %ld, %.1f us per block (worst %.1f us)\n", blocks.count,
+                blocks.meanMicros(), blocks.worst * 1e6);
+    std::printf("editor idles: %ld, %.1f us per idle (worst %.1f us)\n", idles.count,
+                idles.meanMicros(), idles.worst * 1e6);
+    printLevels(session.audio().recording());
+    std::printf("frames: %d in %s\n", frames, folder.string().c_str());
+    std::printf("sound: %s\n", wav.c_str());
+}
+
+int runDemo(const CommandLine& line) {
+    const double seconds = line.number("--seconds", 0);
+    if (!(seconds > 0 && seconds <= 600))
+        return line.wrong("--seconds must be between 0 and 600");
+    const std::filesystem::path out = line.value("--out");
+    const std::filesystem::path folder = out / "frames";
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    std::filesystem::create_directories(folder, ignored);
+    if (!std::filesystem::is_directory(folder)) {
+        std::fprintf(stderr, "skyrun-host: %s: cannot make the folder\n", out.string().c_str());
+        return 1;
+    }
+    std::string error;
+    auto session = Session::open(line.module(), "Skyrun demo", error);
+    if (!session) {
+        std::fprintf(stderr, "skyrun-host: %s: %s\n", line.module().c_str(), error.c_str());
+        return 1;
+    }
+    session->openEditor();
+    session->streamAudio(AudioInput::tone, size_t(seconds * Session::kRate) + Session::kBlock);
+    HostWindow& window = session->window();
+    DemoPlayer player(window);
+    GameStatus status{};
+    int32_t frames = 0;
+    session->runIdles(int32_t(seconds * Session::kIdleHz), [&](int32_t idle) {
+        // The picture the idle before drew.
+        if (idle % kFrameEvery == 1) {
+            Screenshot shot;
+            char name[32];
+            std::snprintf(name, sizeof name, "frame_%04d.png", frames++);
+            if (!window.capture(shot) || !writePng((folder / name).string(), shot, error))
+                std::fprintf(stderr, "skyrun-host: cannot save %s\n", name);
+        }
+        session->effect().gameStatus(status);
+        player.act(idle, status);
+        return true;
+    });
+    player.release();
+    session->stopAudio();
+    session->effect().gameStatus(status);
+    session->finish();
+
+    const std::string wav = (out / "demo.wav").string();
+    if (!writeAudioFile(wav, session->audio().recording(), error)) {
+        std::fprintf(stderr, "skyrun-host: %s: %s\n", wav.c_str(), error.c_str());
+        return 1;
+    }
+    printSummary(status, *session, frames, folder, wav);
+    return 0;
+}
+}  // namespace
+
+const Command demoCommand{
+    "demo",
+    "plays the game with audio running; writes sound and pictures",
+    {{"--seconds", "S", "how long to play, up to 600", true},
+     {"--out", "DIR", "where demo.wav and frames/ go", true}},
+    runDemo};

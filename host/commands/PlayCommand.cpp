@@ -1,0 +1,37 @@
+// `play MODULE`: the editor in a window for a person, with live sound. Ends
+// when the window is closed or on Ctrl-C, closing the editor and the effect.
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+
+#include "host/Session.h"
+#include "host/commands/Commands.h"
+
+namespace {
+std::atomic<bool> interrupted{false};
+
+void onInterrupt(int) { interrupted = true; }
+
+int runPlay(const CommandLine& line) {
+    std::string error;
+    auto session = Session::open(line.module(), "Skyrun", error);
+    if (!session) {
+        std::fprintf(stderr, "skyrun-host: %s: %s\n", line.module().c_str(), error.c_str());
+        return 1;
+    }
+    session->openEditor();
+    if (!session->playAudio(error))
+        std::fprintf(stderr, "skyrun-host: no sound (%s); playing on silently\n", error.c_str());
+    std::signal(SIGINT, onInterrupt);
+    std::printf("Skyrun is playing: Ctrl and Alt (or the mouse buttons) fly, Shift fires, "
+                "the START lamp starts again. Close the window or press Ctrl-C to end.\n");
+    std::fflush(stdout);
+    session->runIdles(-1, [](int32_t) { return !interrupted; });
+    session->finish();
+    return 0;
+}
+}  // namespace
+
+const Command playCommand{"play", "the game in a window for a person, with live sound", {},
+                          runPlay};
