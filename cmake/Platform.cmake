@@ -1,5 +1,6 @@
 # Per-target settings: the Windows builds link their runtimes statically so
 # the module and programs import only system DLLs, and run under Wine.
+include(cmake/WineLoader.cmake)
 if(WIN32)
   add_link_options(-static -static-libgcc -static-libstdc++)
   add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX)
@@ -10,7 +11,6 @@ if(WIN32)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     add_compile_options(-msse2 -mfpmath=sse)
   endif()
-  include(cmake/WineLoader.cmake)
   skyrun_find_wine_loader(${CMAKE_SIZEOF_VOID_P} SKYRUN_WINE_LOADER SKYRUN_RUNS_WINDOWS_PROGRAMS)
   set(SKYRUN_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
   configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh
