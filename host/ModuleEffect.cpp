@@ -47,11 +47,12 @@ std::string ModuleEffect::text(int32_t opcode, int32_t index, intptr_t value) {
     return buffer;
 }
 
-void ModuleEffect::start(int32_t rate, int32_t block) {
+bool ModuleEffect::start(int32_t rate, int32_t block, std::string&) {
     dispatch(opOpen);
     dispatch(opSetSampleRate, 0, 0, nullptr, float(rate));
     dispatch(opSetBlockSize, 0, block);
     dispatch(opSuspendResume, 0, 1);
+    return true;
 }
 
 void ModuleEffect::stop() { dispatch(opSuspendResume, 0, 0); }

@@ -28,7 +28,7 @@ public:
     void close();
 
     // Open, rate, block size, resume: the order hosts start an effect in.
-    void start(int32_t rate, int32_t block) override;
+    bool start(int32_t rate, int32_t block, std::string& error) override;
     void stop() override;
     void process(float** in, float** out, int32_t frames) override;
     bool editorSize(int32_t& width, int32_t& height) override;

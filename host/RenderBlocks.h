@@ -7,10 +7,12 @@
 #include <functional>
 
 #include "host/platform/AudioFile.h"
-#include "interface/EffectRecord.h"
 
-// Feeds `in` to the effect in blocks of `block` frames, the last one shorter
+// One block through the effect: two channels in, two out.
+using BlockProcess = std::function<void(float** in, float** out, int32_t frames)>;
+
+// Feeds `in` to `process` in blocks of `block` frames, the last one shorter
 // when the length is not a multiple of it, into `out`, which holds as many
 // frames as `in`. `afterBlock` hears how many frames are done.
-void renderBlocks(EffectRecord& record, StereoAudio& in, StereoAudio& out, int32_t block,
-                  bool accumulating, const std::function<void(size_t done)>& afterBlock);
+void renderBlocks(const BlockProcess& process, StereoAudio& in, StereoAudio& out, int32_t block,
+                  const std::function<void(size_t done)>& afterBlock);

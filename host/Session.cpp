@@ -7,7 +7,8 @@ std::unique_ptr<Session> Session::open(const std::string& module, const char* ti
                                        std::string& error) {
     auto session = std::make_unique<Session>();
     session->hosted = HostedEffect::load(module, error);
-    if (!session->hosted) return nullptr;
+    // Started first: an LV2 UI tells its size only once made for an instance.
+    if (!session->hosted || !session->hosted->start(kRate, kBlock, error)) return nullptr;
     int32_t width = 0, height = 0;
     if (!session->hosted->editorSize(width, height)) {
         error = "the effect has no editor";
@@ -15,7 +16,6 @@ std::unique_ptr<Session> Session::open(const std::string& module, const char* ti
     }
     session->hostWindow = HostWindow::create(width, height, title, error);
     if (!session->hostWindow) return nullptr;
-    session->hosted->start(kRate, kBlock);
     return session;
 }
 

@@ -20,7 +20,7 @@ public:
     static constexpr int32_t kIdleHz = 30;
 
     // The effect started (rate, block size, resume) with its window open and
-    // the editor not yet in it; null with `error` saying why: the module, an
+    // the editor not yet in it; null with `error` saying why: the plug-in, an
     // effect without an editor, or no window.
     static std::unique_ptr<Session> open(const std::string& module, const char* title,
                                          std::string& error);

@@ -1,10 +1,12 @@
-// `info MODULE`: everything the effect reports to a host, one `name: value` a line.
+// `info MODULE`: everything the effect reports to a host, one `name: value` a
+// line; for an LV2 plug-in, what its data tells an LV2 host.
 
 #include <cstdio>
 #include <cstring>
 
 #include "host/commands/Commands.h"
 #include "host/ModuleEffect.h"
+#include "host/platform/Lv2Plugins.h"
 #include "interface/EditorRect.h"
 #include "interface/Opcodes.h"
 
@@ -32,6 +34,11 @@ void printPin(ModuleEffect& effect, int32_t opcode, const char* kind, int32_t in
 
 int runInfo(const CommandLine& line) {
     std::string error;
+    if (HostedEffect::namesLv2Plugin(line.module())) {
+        if (printLv2Info(line.module(), error)) return 0;
+        std::fprintf(stderr, "skyrun-host: %s: %s\n", line.module().c_str(), error.c_str());
+        return 1;
+    }
     auto effect = ModuleEffect::create(line.module(), error);
     if (!effect) {
         std::fprintf(stderr, "skyrun-host: %s: %s\n", line.module().c_str(), error.c_str());

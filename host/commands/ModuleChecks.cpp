@@ -4,12 +4,10 @@
 #include "host/commands/ModuleChecks.h"
 
 #include <array>
-#include <cmath>
 #include <cstring>
-#include <limits>
-#include <vector>
 
 #include "host/ModuleEffect.h"
+#include "host/commands/BlockCheck.h"
 #include "interface/Opcodes.h"
 
 namespace {
@@ -53,51 +51,6 @@ bool readText(ModuleEffect& effect, int32_t opcode, int32_t index, std::string& 
     return true;
 }
 
-bool sameSample(float got, float expected) {
-    return std::isnan(expected) ? std::isnan(got) : got == expected;
-}
-
-struct TestSignal {
-    const char* name;
-    float even, odd;  // alternating samples
-};
-
-// One block through one callback with guard samples past its end: the output
-// must be the input (plus the earlier output when accumulating), and nothing
-// past the block may change. The two guards differ, so that copying input
-// past the block shows too.
-std::string runBlock(EffectRecord& record, bool replacing, int32_t frames,
-                     const TestSignal& signal) {
-    constexpr float inputGuard = 1234.5f, outputGuard = -4321.25f;
-    const size_t size = size_t(frames) + 8;
-    std::vector<float> in[2], out[2], original[2], earlier[2];
-    for (int k = 0; k < 2; ++k) {
-        in[k].assign(size, inputGuard);
-        out[k].assign(size, outputGuard);
-        for (int32_t i = 0; i < frames; ++i) {
-            in[k][size_t(i)] = (i + k) % 2 ? signal.odd : signal.even;
-            out[k][size_t(i)] = float(i % 5) * 0.25f - 0.5f;
-        }
-        original[k] = in[k];
-        earlier[k] = out[k];
-    }
-    float* inputs[2] = {in[0].data(), in[1].data()};
-    float* outputs[2] = {out[0].data(), out[1].data()};
-    (replacing ? record.processReplacing : record.process)(&record, inputs, outputs, frames);
-    for (int k = 0; k < 2; ++k)
-        for (size_t i = 0; i < size; ++i) {
-            const bool inBlock = i < size_t(frames);
-            float expected = earlier[k][i];
-            if (inBlock) expected = replacing ? original[k][i] : original[k][i] + earlier[k][i];
-            if (!sameSample(out[k][i], expected))
-                return "channel " + std::to_string(k) + " sample " + std::to_string(i) +
-                       (inBlock ? " is " : " past the block is ") + std::to_string(out[k][i]) +
-                       ", expected " + std::to_string(expected);
-            if (!sameSample(in[k][i], original[k][i]))
-                return "input channel " + std::to_string(k) + " changed at " + std::to_string(i);
-        }
-    return "";
-}
 }  // namespace
 
 std::string loadAndCloseRepeatedly(const std::string& module) {
@@ -143,11 +96,7 @@ std::string audioPassesThrough(const std::string& module) {
     std::string error;
     auto effect = ModuleEffect::create(module, error);
     if (!effect) return error;
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    const float inf = std::numeric_limits<float>::infinity();
-    const TestSignal signals[] = {
-        {"silence", 0.0f, 0.0f}, {"full scale", 1.0f, -1.0f}, {"NaN", nan, nan},
-        {"infinity", inf, -inf}};
+    EffectRecord& record = effect->record();
     effect->dispatch(opOpen);
     for (float rate : {8000.0f, 44100.0f, 96000.0f, 384000.0f})
         for (int32_t frames : {0, 1, 7, 512, 4096}) {
@@ -155,9 +104,15 @@ std::string audioPassesThrough(const std::string& module) {
             effect->dispatch(opSetSampleRate, 0, 0, nullptr, rate);
             effect->dispatch(opSetBlockSize, 0, frames);
             effect->dispatch(opSuspendResume, 0, 1);
-            for (const TestSignal& signal : signals)
+            for (const TestSignal& signal : kTestSignals)
                 for (bool replacing : {true, false}) {
-                    std::string why = runBlock(effect->record(), replacing, frames, signal);
+                    std::string why = runBlock(
+                        [&](float** in, float** out, int32_t count) {
+                            (replacing ? record.processReplacing : record.process)(&record, in,
+                                                                                   out, count);
+                        },
+                        replacing ? BlockBuffers::replacing : BlockBuffers::accumulating, frames,
+                        signal);
                     if (!why.empty())
                         return std::string(replacing ? "replacing" : "accumulating") + " at " +
                                std::to_string(int(rate)) + " Hz, block " +

@@ -1,6 +1,6 @@
 // `render MODULE --in IN.wav --out OUT.wav [--block N] [--rate R] [--accumulating]`:
 // streams a file through the effect block by block, as a host's offline
-// bounce does.
+// bounce does; MODULE may be an LV2 plug-in, which has the replacing one only.
 
 #include <chrono>
 #include <cstdio>
@@ -28,13 +28,21 @@ int runRender(const CommandLine& line) {
         return 1;
     }
     if (rate > 0) audio.sampleRate = int(rate);
-    auto effect = ModuleEffect::create(line.module(), error);
-    if (!effect) {
+    auto effect = HostedEffect::load(line.module(), error);
+    auto* module = dynamic_cast<ModuleEffect*>(effect.get());
+    if (effect && accumulating && !module)
+        error = "an LV2 plug-in has no accumulating callback";
+    if (!effect || !error.empty() || !effect->start(audio.sampleRate, block, error)) {
         std::fprintf(stderr, "skyrun-host: %s: %s\n", line.module().c_str(), error.c_str());
         return 1;
     }
-    EffectRecord& record = effect->record();
-    effect->start(audio.sampleRate, block);
+    BlockProcess process = [&](float** inputs, float** outputs, int32_t frames) {
+        effect->process(inputs, outputs, frames);
+    };
+    if (accumulating)
+        process = [&record = module->record()](float** inputs, float** outputs, int32_t frames) {
+            record.process(&record, inputs, outputs, frames);
+        };
 
     StereoAudio output;
     output.sampleRate = audio.sampleRate;
@@ -43,7 +51,7 @@ int runRender(const CommandLine& line) {
     auto started = std::chrono::steady_clock::now();
     bool showProgress = false;
     size_t blocks = 0;
-    renderBlocks(record, audio, output, block, accumulating, [&](size_t done) {
+    renderBlocks(process, audio, output, block, [&](size_t done) {
         double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         if (seconds > 1.0) showProgress = true;
@@ -54,7 +62,7 @@ int runRender(const CommandLine& line) {
     });
     if (showProgress) std::fprintf(stderr, "\rrendering: 100%%\n");
     effect->stop();
-    effect->close();
+    effect.reset();
     if (!writeAudioFile(out, output, error)) {
         std::fprintf(stderr, "skyrun-host: %s: %s\n", out.c_str(), error.c_str());
         return 1;

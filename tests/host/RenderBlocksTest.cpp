@@ -23,7 +23,7 @@ bool inside(const float* start, int32_t frames, const std::vector<float>& buffer
 
 // Checks the block's place, then doubles (replacing) or adds (accumulating) the input.
 template <bool accumulating>
-void recordingProcess(EffectRecord*, float** inputs, float** outputs, int32_t frames) {
+void recordingProcess(float** inputs, float** outputs, int32_t frames) {
     if (!inside(inputs[0], frames, buffers.in->left) ||
         !inside(inputs[1], frames, buffers.in->right) ||
         !inside(outputs[0], frames, buffers.out->left) ||
@@ -41,9 +41,6 @@ void recordingProcess(EffectRecord*, float** inputs, float** outputs, int32_t fr
 }  // namespace
 
 TEST(RenderBlocks, EveryFrameOnceAndNothingPastTheEnd) {
-    EffectRecord record{};
-    record.process = recordingProcess<true>;
-    record.processReplacing = recordingProcess<false>;
     for (size_t length : {1000u, 1u, 0u})
         for (int32_t block : {300, 1, 1000, 4096})
             for (bool accumulating : {false, true}) {
@@ -60,8 +57,8 @@ TEST(RenderBlocks, EveryFrameOnceAndNothingPastTheEnd) {
                 outside.clear();
                 nextFrame = 0;
                 std::vector<size_t> done;
-                renderBlocks(record, in, out, block, accumulating,
-                             [&](size_t frames) { done.push_back(frames); });
+                renderBlocks(accumulating ? recordingProcess<true> : recordingProcess<false>, in,
+                             out, block, [&](size_t frames) { done.push_back(frames); });
                 EXPECT_EQ(outside, std::vector<std::string>{});
                 EXPECT_EQ(nextFrame, length);
                 EXPECT_EQ(done.size(), (length + size_t(block) - 1) / size_t(block));

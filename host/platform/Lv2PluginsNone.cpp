@@ -1,0 +1,15 @@
+#include "host/platform/Lv2Plugins.h"
+
+namespace {
+const char* const kNoLv2 = "this build of skyrun-host loads no LV2 plug-ins";
+}
+
+std::unique_ptr<HostedEffect> loadLv2Plugin(const std::string&, std::string& error) {
+    error = kNoLv2;
+    return nullptr;
+}
+
+bool printLv2Info(const std::string&, std::string& error) {
+    error = kNoLv2;
+    return false;
+}
