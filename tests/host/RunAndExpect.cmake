@@ -1,7 +1,11 @@
 # Runs COMMAND and checks its exit status, that every line of EXPECT_FILE
 # appears in its output, that one line of it begins with EXPECT_LINE (a
 # pattern), that its output ends with EXPECT_LAST_LINE, and that stderr
-# matches EXPECT_STDERR in STDERR_LINES lines (one unless given).
+# matches EXPECT_STDERR in STDERR_LINES lines (one unless given), and that
+# it wrote the EXPECT_FILES (removed before it runs).
+if(EXPECT_FILES)
+  file(REMOVE ${EXPECT_FILES})
+endif()
 execute_process(COMMAND ${COMMAND}
   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 message("${out}")
@@ -47,3 +51,8 @@ if(EXPECT_STDERR)
     message(FATAL_ERROR "expected ${STDERR_LINES} lines on stderr, got ${count}")
   endif()
 endif()
+foreach(written IN LISTS EXPECT_FILES)
+  if(NOT EXISTS ${written})
+    message(FATAL_ERROR "not written: ${written}")
+  endif()
+endforeach()
