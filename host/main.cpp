@@ -1,4 +1,4 @@
-// skyrun-host: loads a plug-in module the way a host does and drives it.
+// skyrun-host: loads a plug-in module, or an LV2 plug-in, the way a host does and drives it.
 
 #include <cstdio>
 #include <string>
@@ -13,7 +13,8 @@ const Command* const kCommands[] = {&infoCommand, &renderCommand, &editorCommand
 void printUsage(std::FILE* out) {
     std::fprintf(out,
                  "Usage: skyrun-host COMMAND MODULE [options]\n"
-                 "Loads a plug-in module the way a host does and drives it.\n"
+                 "Loads a plug-in module the way a host does and drives it. On Linux,\n"
+                 "MODULE may also be an LV2 bundle folder or plug-in URI (found in LV2_PATH).\n"
                  "\n"
                  "Commands:\n");
     for (const Command* command : kCommands) {
