@@ -18,8 +18,7 @@ std::unique_ptr<LilvEffect> LilvEffect::load(const std::string& name, std::strin
     if (!found) return nullptr;
     auto effect = std::unique_ptr<LilvEffect>(new LilvEffect(std::move(found)));
     if (!effect->readPorts(error) || !effect->checkFeatures(error)) return nullptr;
-    std::string noUi;
-    effect->ui = Lv2Ui::find(*effect->found, noUi);
+    effect->ui = Lv2Ui::find(*effect->found);
     return effect;
 }
 
@@ -34,10 +33,12 @@ bool LilvEffect::readPorts(std::string& error) {
     for (uint32_t index = 0; index < lilv_plugin_get_num_ports(plugin); ++index) {
         const LilvPort* port = lilv_plugin_get_port_by_index(plugin, index);
         if (!lilv_port_is_a(plugin, port, found->node(LV2_CORE__AudioPort))) {
-            error = "port " + std::to_string(index) + " is not audio, and this host connects audio only";
+            error = "port " + std::to_string(index) +
+                    " is not audio, and this host connects audio only";
             return false;
         }
-        (lilv_port_is_a(plugin, port, found->node(LV2_CORE__InputPort)) ? ins : outs).push_back(index);
+        const bool input = lilv_port_is_a(plugin, port, found->node(LV2_CORE__InputPort));
+        (input ? ins : outs).push_back(index);
     }
     if (ins.size() != 2 || outs.size() != 2) {
         error = "the plug-in's audio is not two inputs and two outputs";

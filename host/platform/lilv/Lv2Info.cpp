@@ -60,10 +60,12 @@ void printUis(FoundPlugin& found, const std::string& bundle) {
         const LilvNode* uri = lilv_ui_get_uri(ui);
         std::vector<std::string> classes;
         const LilvNodes* classNodes = lilv_ui_get_classes(ui);
-        LILV_FOREACH(nodes, c, classNodes) classes.push_back(nodeText(lilv_nodes_get(classNodes, c)));
+        LILV_FOREACH(nodes, c, classNodes)
+            classes.push_back(nodeText(lilv_nodes_get(classNodes, c)));
         std::printf("ui: %s\n", lilv_node_as_uri(uri));
         std::printf("ui class: %s\n", joined(classes).c_str());
-        std::printf("ui binary: %s\n", inBundle(nodeText(lilv_ui_get_binary_uri(ui)), bundle).c_str());
+        std::printf("ui binary: %s\n",
+                    inBundle(nodeText(lilv_ui_get_binary_uri(ui)), bundle).c_str());
         std::printf("ui required features: %s\n",
                     joined(found.values(uri, LV2_CORE__requiredFeature)).c_str());
         std::printf("ui optional features: %s\n",

@@ -5,51 +5,43 @@
 #include <lv2/instance-access/instance-access.h>
 #include <lv2/urid/urid.h>
 
+#include <algorithm>
 #include <cstdint>
-#include <cstring>
+#include <iterator>
 
 namespace {
 // What this host gives a UI; ui:noUserResize and ui:fixedSize hold by
 // themselves, as the host's window keeps the size the UI asks for.
-const char* const kGivenFeatures[] = {LV2_UI__parent,    LV2_INSTANCE_ACCESS_URI, LV2_UI__resize,
-                                      LV2_UI__idleInterface, LV2_URID__map,       LV2_UI__noUserResize,
-                                      LV2_UI__fixedSize};
+const char* const kGivenFeatures[] = {
+    LV2_UI__parent, LV2_INSTANCE_ACCESS_URI, LV2_UI__resize,   LV2_UI__idleInterface,
+    LV2_URID__map,  LV2_UI__noUserResize,    LV2_UI__fixedSize};
 
-bool given(const std::string& feature) {
-    for (const char* uri : kGivenFeatures)
-        if (feature == uri) return true;
-    return false;
+bool allGiven(FoundPlugin& found, const LilvUI* ui) {
+    for (const std::string& feature : found.values(lilv_ui_get_uri(ui), LV2_CORE__requiredFeature))
+        if (std::find(std::begin(kGivenFeatures), std::end(kGivenFeatures), feature) ==
+            std::end(kGivenFeatures))
+            return false;
+    return true;
 }
 
 // The UI has no control ports, so it writes nothing to hear.
 void ignoreWrite(LV2UI_Controller, uint32_t, uint32_t, uint32_t, const void*) {}
 }  // namespace
 
-std::unique_ptr<Lv2Ui> Lv2Ui::find(FoundPlugin& found, std::string& error) {
+std::unique_ptr<Lv2Ui> Lv2Ui::find(FoundPlugin& found) {
     LilvUIs* uis = lilv_plugin_get_uis(found.plugin());
-    const LilvUI* x11 = nullptr;
+    std::unique_ptr<Lv2Ui> shown;
     LILV_FOREACH(uis, at, uis) {
         const LilvUI* ui = lilv_uis_get(uis, at);
-        if (!x11 && lilv_ui_is_a(ui, found.node(LV2_UI__X11UI))) x11 = ui;
-    }
-    std::unique_ptr<Lv2Ui> ui;
-    if (!x11) {
-        error = "the plug-in has no X11 UI";
-    } else {
-        ui = std::unique_ptr<Lv2Ui>(new Lv2Ui);
-        ui->uri = lilv_node_as_uri(lilv_ui_get_uri(x11));
-        ui->pluginUri = lilv_node_as_uri(lilv_plugin_get_uri(found.plugin()));
-        ui->binaryPath = nodeText(lilv_ui_get_binary_uri(x11));
-        ui->bundlePath = nodeText(lilv_ui_get_bundle_uri(x11));
-        for (const std::string& feature : found.values(lilv_ui_get_uri(x11), LV2_CORE__requiredFeature))
-            if (!given(feature)) {
-                error = "its UI needs " + feature + ", which this host does not give";
-                ui.reset();
-                break;
-            }
+        if (shown || !lilv_ui_is_a(ui, found.node(LV2_UI__X11UI)) || !allGiven(found, ui)) continue;
+        shown = std::unique_ptr<Lv2Ui>(new Lv2Ui);
+        shown->uri = lilv_node_as_uri(lilv_ui_get_uri(ui));
+        shown->pluginUri = lilv_node_as_uri(lilv_plugin_get_uri(found.plugin()));
+        shown->binaryPath = nodeText(lilv_ui_get_binary_uri(ui));
+        shown->bundlePath = nodeText(lilv_ui_get_bundle_uri(ui));
     }
     lilv_uis_free(uis);
-    return ui;
+    return shown;
 }
 
 Lv2Ui::~Lv2Ui() {
@@ -105,7 +97,8 @@ bool Lv2Ui::size(int32_t& width, int32_t& height, LV2_Handle instance, UridMap& 
     if (askedWidth <= 0 && !handle) {
         Display* display = XOpenDisplay(nullptr);
         if (!display) return false;
-        ::Window hidden = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
+        const ::Window hidden =
+            XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
         XSync(display, False);
         if (open(reinterpret_cast<void*>(uintptr_t(hidden)), instance, map)) close();
         XDestroyWindow(display, hidden);

@@ -16,9 +16,9 @@
 
 class Lv2Ui {
 public:
-    // The plug-in's X11 UI; null with `error` saying why there is none this
-    // host can show.
-    static std::unique_ptr<Lv2Ui> find(FoundPlugin& found, std::string& error);
+    // The plug-in's X11 UI; null when it has none this host can show: none
+    // of that class, or one needing a feature this host does not give.
+    static std::unique_ptr<Lv2Ui> find(FoundPlugin& found);
     ~Lv2Ui();  // closes the UI if open
     Lv2Ui(const Lv2Ui&) = delete;
     Lv2Ui& operator=(const Lv2Ui&) = delete;
