@@ -4,6 +4,7 @@
 #include <lv2/core/lv2.h>
 #include <lv2/ui/ui.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "host/platform/Lv2Plugins.h"
@@ -12,8 +13,9 @@
 namespace {
 const char* const kDoapLicense = "http://usefulinc.com/ns/doap#license";
 
-// The list, comma-separated, or "none".
-std::string joined(const std::vector<std::string>& texts) {
+// The list sorted (lilv keeps no order), comma-separated, or "none".
+std::string joined(std::vector<std::string> texts) {
+    std::sort(texts.begin(), texts.end());
     std::string line;
     for (const std::string& text : texts) line += (line.empty() ? "" : ", ") + text;
     return line.empty() ? "none" : line;
