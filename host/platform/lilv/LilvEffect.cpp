@@ -5,9 +5,16 @@
 #include <lv2/urid/urid.h>
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "host/platform/Lv2Plugins.h"
+
+namespace {
+// What this host gives a plug-in, as `start` passes it.
+const char* const kGivenFeatures[] = {LV2_URID__map, LV2_OPTIONS__options,
+                                      LV2_BUF_SIZE__boundedBlockLength};
+}  // namespace
 
 std::unique_ptr<HostedEffect> loadLv2Plugin(const std::string& name, std::string& error) {
     return LilvEffect::load(name, error);
@@ -53,8 +60,8 @@ bool LilvEffect::checkFeatures(std::string& error) {
     LilvNodes* required = lilv_plugin_get_required_features(found->plugin());
     LILV_FOREACH(nodes, at, required) {
         const std::string feature = lilv_node_as_uri(lilv_nodes_get(required, at));
-        if (feature != LV2_URID__map && feature != LV2_OPTIONS__options &&
-            feature != LV2_BUF_SIZE__boundedBlockLength)
+        if (std::find(std::begin(kGivenFeatures), std::end(kGivenFeatures), feature) ==
+            std::end(kGivenFeatures))
             error = "the plug-in needs " + feature + ", which this host does not give";
     }
     lilv_nodes_free(required);
