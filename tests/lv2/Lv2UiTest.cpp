@@ -11,6 +11,7 @@
 #include <X11/Xutil.h>
 
 #include <atomic>
+#include <cmath>
 #include <cstdint>
 #include <set>
 #include <thread>
@@ -140,9 +141,15 @@ TEST(Lv2Ui, OpensInTheHostsWindowAtTheEditorsSizeAndClosesWithCleanup) {
             ASSERT_TRUE(host.children().empty()) << "cycle " << cycle;
         }
     }
+    // The effect still runs once its editor is gone. The game may have left
+    // a sound of its own playing, so the output is the input plus at most that.
     std::vector<float> left = testSignal(64, 0), right = testSignal(64, 1);
     instance.run(left.data(), right.data(), left.data(), right.data(), 64);
-    EXPECT_EQ(left, testSignal(64, 0));
+    const std::vector<float> input = testSignal(64, 0);
+    for (size_t i = 0; i < left.size(); ++i) {
+        ASSERT_TRUE(std::isfinite(left[i])) << "frame " << i;
+        EXPECT_LE(std::fabs(left[i] - input[i]), 1.0f) << "frame " << i;
+    }
 }
 
 TEST(Lv2Ui, GivesNoUiToAHostWithoutTheFeaturesItNeeds) {
