@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The bundle's data against the LV2 specification's own schemas (lv2-dev's
+# The bundle's data against LV2's own schemas (lv2-dev's
 # /usr/lib/lv2, with the RDF, OWL, DOAP and FOAF ones it ships), checked by
 # sord's validator: every class, property and value type must be defined.
 #   Lv2ValidateTest.sh BUNDLE
