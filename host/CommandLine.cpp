@@ -102,3 +102,8 @@ int CommandLine::wrong(const std::string& why) const {
     printUsage(command, stderr);
     return 2;
 }
+
+int failed(const std::string& file, const std::string& why) {
+    std::fprintf(stderr, "skyrun-host: %s: %s\n", file.c_str(), why.c_str());
+    return 1;
+}

@@ -52,3 +52,7 @@ private:
     std::string modulePath;
     std::vector<std::pair<std::string, std::string>> given;
 };
+
+// Says what went wrong with a file the command was given, as
+// `skyrun-host: FILE: WHY`; returns 1.
+int failed(const std::string& file, const std::string& why);

@@ -69,8 +69,7 @@ int runDemo(const CommandLine& line) {
     std::string error;
     auto session = Session::open(line.module(), "Skyrun demo", error);
     if (!session) {
-        std::fprintf(stderr, "skyrun-host: %s: %s\n", line.module().c_str(), error.c_str());
-        return 1;
+        return failed(line.module(), error);
     }
     session->openEditor();
     session->streamAudio(AudioInput::tone, size_t(seconds * Session::kRate) + Session::kBlock);
@@ -98,8 +97,7 @@ int runDemo(const CommandLine& line) {
 
     const std::string wav = (out / "demo.wav").string();
     if (!writeAudioFile(wav, session->audio().recording(), error)) {
-        std::fprintf(stderr, "skyrun-host: %s: %s\n", wav.c_str(), error.c_str());
-        return 1;
+        return failed(wav, error);
     }
     printSummary(told ? &status : nullptr, *session, frames, folder, wav);
     return 0;

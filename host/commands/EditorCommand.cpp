@@ -36,15 +36,12 @@ int runEditor(const CommandLine& line) {
         std::stringstream text;
         text << file.rdbuf();
         if (!file || !parseInputScript(text.str(), actions, error)) {
-            std::fprintf(stderr, "skyrun-host: %s: %s\n", script.c_str(),
-                         error.empty() ? "cannot read the file" : error.c_str());
-            return 1;
+            return failed(script, error.empty() ? "cannot read the file" : error);
         }
     }
     auto session = Session::open(line.module(), "Skyrun", error);
     if (!session) {
-        std::fprintf(stderr, "skyrun-host: %s: %s\n", line.module().c_str(), error.c_str());
-        return 1;
+        return failed(line.module(), error);
     }
     session->openEditor();
     if (line.has("--audio")) session->streamAudio(AudioInput::silence);

@@ -36,13 +36,11 @@ int runInfo(const CommandLine& line) {
     std::string error;
     if (HostedEffect::namesLv2Plugin(line.module())) {
         if (printLv2Info(line.module(), error)) return 0;
-        std::fprintf(stderr, "skyrun-host: %s: %s\n", line.module().c_str(), error.c_str());
-        return 1;
+        return failed(line.module(), error);
     }
     auto effect = ModuleEffect::create(line.module(), error);
     if (!effect) {
-        std::fprintf(stderr, "skyrun-host: %s: %s\n", line.module().c_str(), error.c_str());
-        return 1;
+        return failed(line.module(), error);
     }
     EffectRecord& record = effect->record();
     std::printf("magic: 0x%08x\n", unsigned(record.magic));

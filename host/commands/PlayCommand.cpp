@@ -17,8 +17,7 @@ int runPlay(const CommandLine& line) {
     std::string error;
     auto session = Session::open(line.module(), "Skyrun", error);
     if (!session) {
-        std::fprintf(stderr, "skyrun-host: %s: %s\n", line.module().c_str(), error.c_str());
-        return 1;
+        return failed(line.module(), error);
     }
     session->openEditor();
     if (!session->playAudio(error))

@@ -24,8 +24,7 @@ int runRender(const CommandLine& line) {
     StereoAudio audio;
     std::string error;
     if (!readAudioFile(in, audio, error)) {
-        std::fprintf(stderr, "skyrun-host: %s: %s\n", in.c_str(), error.c_str());
-        return 1;
+        return failed(in, error);
     }
     if (rate > 0) audio.sampleRate = int(rate);
     auto effect = HostedEffect::load(line.module(), error);
@@ -33,8 +32,7 @@ int runRender(const CommandLine& line) {
     if (effect && accumulating && !module)
         error = "an LV2 plug-in has no accumulating callback";
     if (!effect || !error.empty() || !effect->start(audio.sampleRate, block, error)) {
-        std::fprintf(stderr, "skyrun-host: %s: %s\n", line.module().c_str(), error.c_str());
-        return 1;
+        return failed(line.module(), error);
     }
     BlockProcess process = [&](float** inputs, float** outputs, int32_t frames) {
         effect->process(inputs, outputs, frames);
@@ -64,8 +62,7 @@ int runRender(const CommandLine& line) {
     effect->stop();
     effect.reset();
     if (!writeAudioFile(out, output, error)) {
-        std::fprintf(stderr, "skyrun-host: %s: %s\n", out.c_str(), error.c_str());
-        return 1;
+        return failed(out, error);
     }
     std::printf("rendered %zu frames at %d Hz in blocks of %d (%s) to %s\n", audio.frames(),
                 audio.sampleRate, block, accumulating ? "accumulating" : "replacing",
