@@ -7,7 +7,7 @@ packages=(
   cmake make g++ ccache pkg-config clang libclang-rt-14-dev python3
   libgtest-dev googletest libbenchmark-dev
   libfreetype-dev libfontconfig-dev fonts-liberation fonts-dejavu-core
-  libx11-dev libxext-dev libxtst-dev libstb-dev xvfb xauth x11-utils
+  libx11-dev libxext-dev libxi-dev libxtst-dev libstb-dev xvfb xauth x11-utils
   libsndfile1-dev portaudio19-dev sox imagemagick
   lv2-dev liblilv-dev lilv-utils sordi
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools

@@ -5,12 +5,14 @@
 // window is released, from a shared-memory image (MIT-SHM) where the server
 // offers one and with XPutImage otherwise; exposures, left and right presses
 // and the host destroying its window first (drained when the editor idles);
-// buttons, Shift, Control, Alt and the pointer from one XQueryPointer per
-// reading; mapping through XTranslateCoordinates. Does not: make top-level
-// windows, or show visuals of fewer than 24 bits.
+// buttons, Shift, Control, Alt and the pointer from one XQueryPointer, asked
+// again only after the server has reported input from a device (XInput 2.1
+// raw events) or the window has moved; mapping through XTranslateCoordinates.
+// Does not: make top-level windows, or show visuals of fewer than 24 bits.
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XInput2.h>
 #include <X11/extensions/XShm.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
@@ -103,8 +105,8 @@ public:
         SharedImage& shared = found->second.shared;
         auto width = unsigned(area.right - area.left), height = unsigned(area.bottom - area.top);
         GC gc = DefaultGC(display, DefaultScreen(display));
-        if (shared.image && shared.reading) collectCompletions();
-        if (shared.image && !shared.reading) {
+        if (shared.image) {
+            waitUntilRead(shared);
             for (int32_t y = area.top; y < area.bottom; ++y)
                 std::memcpy(shared.image->data + size_t(y) * size_t(shared.image->bytes_per_line) +
                                 size_t(area.left) * 4,
@@ -127,10 +129,16 @@ public:
         XFlush(display);
     }
 
+    // Takes what has come so far: the connection is read once, and events
+    // arriving meanwhile wait for the next pass.
     void dispatchEvents() override {
-        while (display && XPending(display)) {
+        for (int count = display ? XPending(display) : 0; count > 0 && display; --count) {
             XEvent event;
             XNextEvent(display, &event);
+            if (isDeviceInput(event)) {
+                readingCurrent = false;
+                continue;
+            }
             auto found = peers.find(event.xany.window);
             if (found != peers.end()) handle(event, found->second);
         }
@@ -138,25 +146,20 @@ public:
 
     bool holdsInput() const override { return display != nullptr; }
 
-    // Asked relative to the window, the one reply also tells where the
-    // pointer lies in it.
+    // The last reply stands while no device has reported input since: the
+    // buttons, keys and pointer are then as it says, and asking again would
+    // only cost a round trip to the server.
     platform::InputReading readInput(SoftWindow* window) override {
-        platform::InputReading reading;
-        bool ours = window && window->system == this && window->peer;
-        ::Window root, child;
-        int x = 0, y = 0;
-        unsigned int mask = 0;
-        bool sameScreen = XQueryPointer(display, ours ? window->peer : DefaultRootWindow(display),
-                                        &root, &child, &reading.pointer.x, &reading.pointer.y,
-                                        &x, &y, &mask);
-        for (const auto& held : kHeldMasks)
-            if (mask & held.mask) reading.held |= 1u << held.key;
-        reading.hasPointer = true;
-        if (ours && sameScreen) {
-            reading.window = handleOf(window);
-            reading.inWindow = {x, y};
+        SoftWindow* askedFor = window && window->system == this && window->peer ? window : nullptr;
+        XEvent event;
+        while (tracksDeviceInput && XCheckTypedEvent(display, GenericEvent, &event))
+            if (isDeviceInput(event)) readingCurrent = false;
+        if (!readingCurrent || askedFor != lastAskedFor) {
+            lastReading = queryPointer(askedFor);
+            lastAskedFor = askedFor;
+            readingCurrent = tracksDeviceInput;
         }
-        return reading;
+        return lastReading;
     }
 
     platform::Pt screenToWindow(const SoftWindow& window, platform::Pt screen) override {
@@ -170,6 +173,48 @@ public:
     }
 
 private:
+    // Asked relative to the window, the one reply also tells where the
+    // pointer lies in it.
+    platform::InputReading queryPointer(SoftWindow* window) {
+        platform::InputReading reading;
+        ::Window root, child;
+        int x = 0, y = 0;
+        unsigned int mask = 0;
+        bool sameScreen = XQueryPointer(display, window ? window->peer : DefaultRootWindow(display),
+                                        &root, &child, &reading.pointer.x, &reading.pointer.y,
+                                        &x, &y, &mask);
+        for (const auto& held : kHeldMasks)
+            if (mask & held.mask) reading.held |= 1u << held.key;
+        reading.hasPointer = true;
+        if (window && sameScreen) {
+            reading.window = handleOf(window);
+            reading.inWindow = {x, y};
+        }
+        return reading;
+    }
+
+    // Every press, release and move of any device is reported to us, even
+    // under another client's grab (XInput 2.1 and later), so a reply can be
+    // kept until one comes.
+    void watchDeviceInput() {
+        int event, error, major = 2, minor = 2;
+        if (!XQueryExtension(display, "XInputExtension", &xinputOpcode, &event, &error) ||
+            XIQueryVersion(display, &major, &minor) != Success || (major == 2 && minor < 1))
+            return;
+        unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
+        for (int type : {XI_RawKeyPress, XI_RawKeyRelease, XI_RawButtonPress,
+                         XI_RawButtonRelease, XI_RawMotion})
+            XISetMask(bits, type);
+        XIEventMask mask{XIAllMasterDevices, int(sizeof bits), bits};
+        tracksDeviceInput = XISelectEvents(display, DefaultRootWindow(display), &mask, 1) ==
+                            Success;
+    }
+
+    bool isDeviceInput(const XEvent& event) const {
+        return tracksDeviceInput && event.type == GenericEvent &&
+               event.xcookie.extension == xinputOpcode;
+    }
+
     bool openConnection() {
         display = openDisplay();
         if (!display) return false;
@@ -178,6 +223,7 @@ private:
         if (XShmQueryExtension(display) &&
             XQueryExtension(display, "MIT-SHM", &shmOpcode, &event, &error))
             completionType = XShmGetEventBase(display) + ShmCompletion;
+        watchDeviceInput();
         return true;
     }
 
@@ -219,6 +265,17 @@ private:
         shared.image = nullptr;
     }
 
+    // A second showing within one idle comes before the server's word on the
+    // first: one round trip costs less than sending the pixels over the socket.
+    void waitUntilRead(SharedImage& shared) {
+        if (!shared.reading) return;
+        collectCompletions();
+        if (!shared.reading) return;
+        XSync(display, False);  // the server has now read it, or refused it
+        collectCompletions();
+        shared.reading = false;
+    }
+
     // Takes in the server's word that it has read the images it was sent.
     void collectCompletions() {
         XEvent event;
@@ -236,6 +293,7 @@ private:
             releaseImage(found->second.shared);
             peers.erase(found);
         }
+        if (lastAskedFor == &window) readingCurrent = false;
         window.peer = 0;
     }
 
@@ -273,12 +331,18 @@ private:
         XCloseDisplay(display);
         display = nullptr;
         completionType = -1;
+        tracksDeviceInput = readingCurrent = false;
         shmOpcode = -1;
     }
 
     Display* display = nullptr;
     int completionType = -1;  // the shared-memory put's completion event; -1 without one
     std::map<::Window, Peer> peers;
+    int xinputOpcode = -1;
+    bool tracksDeviceInput = false;  // raw device events come, so a reply can be kept
+    bool readingCurrent = false;     // no device input since lastReading was asked
+    SoftWindow* lastAskedFor = nullptr;
+    platform::InputReading lastReading;
 };
 }  // namespace
 
