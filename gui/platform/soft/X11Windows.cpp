@@ -87,7 +87,7 @@ public:
         window.peer = id;
         Peer& peer = peers[id];
         peer.window = &window;
-        shareImage(peer.shared, window.width, window.height);
+        shareImage(peer.shared, id, window.width, window.height);
         return true;
     }
 
@@ -231,21 +231,27 @@ private:
 
     // Leaves the image out when the server has no shared memory for us: the
     // window is then shown with XPutImage.
-    void shareImage(SharedImage& shared, int32_t width, int32_t height) {
+    void shareImage(SharedImage& shared, ::Window id, int32_t width, int32_t height) {
         if (completionType < 0 || depth() < 24) return;
         XImage* image = XShmCreateImage(display, DefaultVisual(display, DefaultScreen(display)),
                                         unsigned(depth()), ZPixmap, nullptr, &shared.segment,
                                         unsigned(width), unsigned(height));
         if (!image) return;
-        shared.segment.shmid =
-            shmget(IPC_PRIVATE, size_t(image->bytes_per_line) * size_t(height), IPC_CREAT | 0600);
+        size_t bytes = size_t(image->bytes_per_line) * size_t(height);
+        shared.segment.shmid = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
         void* memory = shared.segment.shmid < 0 ? reinterpret_cast<void*>(-1)
                                                 : shmat(shared.segment.shmid, nullptr, 0);
         if (memory != reinterpret_cast<void*>(-1) && image->bits_per_pixel == 32) {
             shared.segment.shmaddr = image->data = static_cast<char*>(memory);
             shared.segment.readOnly = False;
             shmRefused = false;
+            // Both sides touch every page now, with the window, so that the
+            // first paint, which a host times as part of an idle, does not.
+            // Black, as the window starts.
+            std::memset(memory, 0, bytes);
             XShmAttach(display, &shared.segment);
+            XShmPutImage(display, id, DefaultGC(display, DefaultScreen(display)), image, 0, 0, 0,
+                         0, unsigned(width), unsigned(height), False);
             XSync(display, False);  // the refusal, if any, comes back here
             if (!shmRefused) shared.image = image;
         }
