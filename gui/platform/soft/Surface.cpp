@@ -52,13 +52,22 @@ StoragePool& storagePool() {
 
 Surface::Surface(int32_t width, int32_t height, PixelFormat format)
     : w(std::max(width, 0)), h(std::max(height, 0)), pixelFormat(format),
-      pixels(storagePool().take(size_t(w) * size_t(h))) {}
+      pixels(storagePool().take(size_t(w) * size_t(h))), base(pixels.data()) {}
+
+Surface Surface::over(Pixel* memory, int32_t width, int32_t height) {
+    Surface surface;
+    surface.w = std::max(width, 0);
+    surface.h = std::max(height, 0);
+    surface.base = memory;
+    return surface;
+}
 
 Surface::~Surface() { storagePool().give(std::move(pixels)); }
 
 Surface::Surface(Surface&& other) noexcept
     : w(std::exchange(other.w, 0)), h(std::exchange(other.h, 0)),
-      pixelFormat(other.pixelFormat), pixels(std::move(other.pixels)) {}
+      pixelFormat(other.pixelFormat), pixels(std::move(other.pixels)),
+      base(std::exchange(other.base, nullptr)) {}
 
 Surface& Surface::operator=(Surface&& other) noexcept {
     if (this != &other) {
@@ -67,6 +76,7 @@ Surface& Surface::operator=(Surface&& other) noexcept {
         h = std::exchange(other.h, 0);
         pixelFormat = other.pixelFormat;
         pixels = std::move(other.pixels);
+        base = std::exchange(other.base, nullptr);
     }
     return *this;
 }

@@ -26,6 +26,10 @@ public:
     // pool, so surfaces made and dropped for every sprite allocate nothing
     // once warm.
     Surface(int32_t width, int32_t height, PixelFormat format);
+    // A colour surface on pixels it does not own (a window's shared image),
+    // rows `width` pixels apart, its content left as it is. The owner keeps
+    // the memory while the surface lives.
+    static Surface over(Pixel* memory, int32_t width, int32_t height);
     ~Surface();
     Surface(Surface&& other) noexcept;
     Surface& operator=(Surface&& other) noexcept;
@@ -40,8 +44,8 @@ public:
     Pixel allBits() const { return isMono() ? 1 : 0xFFFFFF; }
 
     bool contains(int32_t x, int32_t y) const { return x >= 0 && y >= 0 && x < w && y < h; }
-    Pixel* row(int32_t y) { return pixels.data() + size_t(y) * size_t(w); }
-    const Pixel* row(int32_t y) const { return pixels.data() + size_t(y) * size_t(w); }
+    Pixel* row(int32_t y) { return base + size_t(y) * size_t(w); }
+    const Pixel* row(int32_t y) const { return base + size_t(y) * size_t(w); }
     Pixel at(int32_t x, int32_t y) const { return row(y)[x]; }
 
     // Both clip to the surface; fillSpan covers x0 up to but not including x1.
@@ -53,7 +57,8 @@ public:
 private:
     int32_t w = 0, h = 0;
     PixelFormat pixelFormat = PixelFormat::colour;
-    std::vector<Pixel> pixels;
+    std::vector<Pixel> pixels;  // empty over memory the surface does not own
+    Pixel* base = nullptr;      // the first row
 };
 
 }  // namespace soft

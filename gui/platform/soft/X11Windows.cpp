@@ -2,8 +2,9 @@
 // the module's own display connection, open while any such window lives.
 // Implements: the peer window under a foreign X11 window id; what was drawn
 // since the last showing, sent as one rectangle when a device context on the
-// window is released, from a shared-memory image (MIT-SHM) where the server
-// offers one and with XPutImage otherwise; exposures, left and right presses
+// window is released, the server reading it straight from the window's
+// picture where it can share memory with us (MIT-SHM), with XPutImage
+// otherwise; exposures, left and right presses
 // and the host destroying its window first (drained when the editor idles);
 // buttons, Shift, Control, Alt and the pointer from one XQueryPointer, asked
 // again only after the server has reported input from a device (XInput 2.1
@@ -27,7 +28,7 @@
 
 namespace soft {
 namespace {
-int shmOpcode = -1;      // the shared-memory extension's requests, once known
+int shmOpcode = -1;       // the shared-memory extension's requests, once known
 bool shmRefused = false;  // an error answered one of them
 
 // A window id the server does not know raises an error; answer it quietly.
@@ -57,11 +58,12 @@ constexpr struct {
                   {Button3Mask, platform::vkRightButton}, {ShiftMask, platform::vkShift},
                   {ControlMask, platform::vkControl},    {Mod1Mask, platform::vkAlt}};
 
-// A window's image in memory that the server reads the pixels from itself.
+// A window's picture in memory that the server reads the pixels from itself.
+// Drawing may overlap the server's reading of an earlier showing: what it
+// changes lies in the next showing's rectangle, which the server reads later.
 struct SharedImage {
     XShmSegmentInfo segment{};
     XImage* image = nullptr;
-    bool reading = false;  // the server has not yet finished the last put
 };
 
 struct Peer {
@@ -87,7 +89,7 @@ public:
         window.peer = id;
         Peer& peer = peers[id];
         peer.window = &window;
-        shareImage(peer.shared, id, window.width, window.height);
+        shareImage(peer.shared, id, window);
         return true;
     }
 
@@ -106,14 +108,8 @@ public:
         auto width = unsigned(area.right - area.left), height = unsigned(area.bottom - area.top);
         GC gc = DefaultGC(display, DefaultScreen(display));
         if (shared.image) {
-            waitUntilRead(shared);
-            for (int32_t y = area.top; y < area.bottom; ++y)
-                std::memcpy(shared.image->data + size_t(y) * size_t(shared.image->bytes_per_line) +
-                                size_t(area.left) * 4,
-                            window.picture.row(y) + area.left, size_t(width) * 4);
             XShmPutImage(display, window.peer, gc, shared.image, area.left, area.top, area.left,
-                         area.top, width, height, True);
-            shared.reading = true;
+                         area.top, width, height, False);
         } else {
             // The surface's 0x00RRGGBB pixels are what a 24-bit TrueColor visual takes.
             XImage* image = XCreateImage(display, DefaultVisual(display, DefaultScreen(display)),
@@ -220,50 +216,63 @@ private:
         if (!display) return false;
         XSetErrorHandler(noteErrors);
         int event, error;
-        if (XShmQueryExtension(display) &&
-            XQueryExtension(display, "MIT-SHM", &shmOpcode, &event, &error))
-            completionType = XShmGetEventBase(display) + ShmCompletion;
+        sharesMemory = XShmQueryExtension(display) &&
+                       XQueryExtension(display, "MIT-SHM", &shmOpcode, &event, &error);
         watchDeviceInput();
         return true;
     }
 
     int depth() const { return DefaultDepth(display, DefaultScreen(display)); }
 
-    // Leaves the image out when the server has no shared memory for us: the
-    // window is then shown with XPutImage.
-    void shareImage(SharedImage& shared, ::Window id, int32_t width, int32_t height) {
-        if (completionType < 0 || depth() < 24) return;
+    // Moves the window's picture into memory shared with the server; leaves
+    // it where it is when the server has none for us, and the window is then
+    // shown with XPutImage.
+    void shareImage(SharedImage& shared, ::Window id, SoftWindow& window) {
+        if (!sharesMemory || depth() < 24) return;
+        auto width = unsigned(window.width), height = unsigned(window.height);
         XImage* image = XShmCreateImage(display, DefaultVisual(display, DefaultScreen(display)),
                                         unsigned(depth()), ZPixmap, nullptr, &shared.segment,
-                                        unsigned(width), unsigned(height));
+                                        width, height);
         if (!image) return;
-        size_t bytes = size_t(image->bytes_per_line) * size_t(height);
+        size_t bytes = size_t(image->bytes_per_line) * height;
         shared.segment.shmid = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
         void* memory = shared.segment.shmid < 0 ? reinterpret_cast<void*>(-1)
                                                 : shmat(shared.segment.shmid, nullptr, 0);
-        if (memory != reinterpret_cast<void*>(-1) && image->bits_per_pixel == 32) {
+        // The surface's 0x00RRGGBB pixels, rows without gaps, are what a
+        // 24-bit TrueColor image of 32 bits a pixel holds.
+        if (memory != reinterpret_cast<void*>(-1) && image->bits_per_pixel == 32 &&
+            size_t(image->bytes_per_line) == size_t(width) * 4) {
             shared.segment.shmaddr = image->data = static_cast<char*>(memory);
             shared.segment.readOnly = False;
             shmRefused = false;
             // Both sides touch every page now, with the window, so that the
             // first paint, which a host times as part of an idle, does not.
-            // Black, as the window starts.
-            std::memset(memory, 0, bytes);
+            std::memcpy(memory, window.picture.row(0), bytes);
             XShmAttach(display, &shared.segment);
             XShmPutImage(display, id, DefaultGC(display, DefaultScreen(display)), image, 0, 0, 0,
-                         0, unsigned(width), unsigned(height), False);
+                         0, width, height, False);
             XSync(display, False);  // the refusal, if any, comes back here
             if (!shmRefused) shared.image = image;
         }
         // Marked for removal now, the segment goes when both sides let go of it.
         if (shared.segment.shmid >= 0) shmctl(shared.segment.shmid, IPC_RMID, nullptr);
-        if (shared.image) return;
+        if (shared.image) {
+            window.picture = Surface::over(reinterpret_cast<Pixel*>(memory), window.width,
+                                           window.height);
+            return;
+        }
         if (memory != reinterpret_cast<void*>(-1)) shmdt(memory);
         XDestroyImage(image);
     }
 
-    void releaseImage(SharedImage& shared) {
+    // The picture comes back into the window's own memory first, as the
+    // window may outlive its peer.
+    void releaseImage(SharedImage& shared, SoftWindow& window) {
         if (!shared.image) return;
+        Surface own(window.width, window.height, PixelFormat::colour);
+        std::memcpy(own.row(0), window.picture.row(0),
+                    size_t(window.width) * size_t(window.height) * sizeof(Pixel));
+        window.picture = std::move(own);
         XShmDetach(display, &shared.segment);
         XSync(display, False);  // the server lets go before the memory does
         shmdt(shared.segment.shmaddr);
@@ -271,32 +280,10 @@ private:
         shared.image = nullptr;
     }
 
-    // A second showing within one idle comes before the server's word on the
-    // first: one round trip costs less than sending the pixels over the socket.
-    void waitUntilRead(SharedImage& shared) {
-        if (!shared.reading) return;
-        collectCompletions();
-        if (!shared.reading) return;
-        XSync(display, False);  // the server has now read it, or refused it
-        collectCompletions();
-        shared.reading = false;
-    }
-
-    // Takes in the server's word that it has read the images it was sent.
-    void collectCompletions() {
-        XEvent event;
-        while (XCheckTypedEvent(display, completionType, &event)) completed(event);
-    }
-
-    void completed(const XEvent& event) {
-        auto found = peers.find(reinterpret_cast<const XShmCompletionEvent&>(event).drawable);
-        if (found != peers.end()) found->second.shared.reading = false;
-    }
-
     void forget(SoftWindow& window) {
         auto found = peers.find(window.peer);
         if (found != peers.end()) {
-            releaseImage(found->second.shared);
+            releaseImage(found->second.shared, window);
             peers.erase(found);
         }
         if (lastAskedFor == &window) readingCurrent = false;
@@ -305,10 +292,6 @@ private:
 
     void handle(const XEvent& event, Peer& peer) {
         SoftWindow& window = *peer.window;
-        if (event.type == completionType) {
-            completed(event);
-            return;
-        }
         switch (event.type) {
         case Expose:
             if (event.xexpose.count == 0) deliverPaint(&window);
@@ -336,13 +319,13 @@ private:
     void closeDisplay() {
         XCloseDisplay(display);
         display = nullptr;
-        completionType = -1;
+        sharesMemory = false;
         tracksDeviceInput = readingCurrent = false;
         shmOpcode = -1;
     }
 
     Display* display = nullptr;
-    int completionType = -1;  // the shared-memory put's completion event; -1 without one
+    bool sharesMemory = false;  // the server offers MIT-SHM
     std::map<::Window, Peer> peers;
     int xinputOpcode = -1;
     bool tracksDeviceInput = false;  // raw device events come, so a reply can be kept
