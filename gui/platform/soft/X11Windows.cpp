@@ -128,6 +128,7 @@ public:
     // Takes what has come so far: the connection is read once, and events
     // arriving meanwhile wait for the next pass.
     void dispatchEvents() override {
+        eventsJustRead = display != nullptr;
         for (int count = display ? XPending(display) : 0; count > 0 && display; --count) {
             XEvent event;
             XNextEvent(display, &event);
@@ -144,12 +145,16 @@ public:
 
     // The last reply stands while no device has reported input since: the
     // buttons, keys and pointer are then as it says, and asking again would
-    // only cost a round trip to the server.
+    // only cost a round trip to the server. Right after an event pass (an
+    // idle reads its input just after its pass) what the pass read is all
+    // there is to know; otherwise the connection is read for device input.
     platform::InputReading readInput(SoftWindow* window) override {
         SoftWindow* askedFor = window && window->system == this && window->peer ? window : nullptr;
         XEvent event;
-        while (tracksDeviceInput && XCheckTypedEvent(display, GenericEvent, &event))
+        while (tracksDeviceInput && !eventsJustRead &&
+               XCheckTypedEvent(display, GenericEvent, &event))
             if (isDeviceInput(event)) readingCurrent = false;
+        eventsJustRead = false;
         if (!readingCurrent || askedFor != lastAskedFor) {
             lastReading = queryPointer(askedFor);
             lastAskedFor = askedFor;
@@ -330,6 +335,7 @@ private:
     int xinputOpcode = -1;
     bool tracksDeviceInput = false;  // raw device events come, so a reply can be kept
     bool readingCurrent = false;     // no device input since lastReading was asked
+    bool eventsJustRead = false;     // an event pass has read the connection since the last reading
     SoftWindow* lastAskedFor = nullptr;
     platform::InputReading lastReading;
 };
