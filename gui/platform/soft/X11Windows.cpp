@@ -4,12 +4,13 @@
 // since the last showing, sent as one rectangle when a device context on the
 // window is released, the server reading it straight from the window's
 // picture where it can share memory with us (MIT-SHM), with XPutImage
-// otherwise; exposures, left and right presses
-// and the host destroying its window first (drained when the editor idles);
-// buttons, Shift, Control, Alt and the pointer from one XQueryPointer, asked
-// again only after the server has reported input from a device (XInput 2.1
-// raw events) or the window has moved; mapping through XTranslateCoordinates.
-// Does not: make top-level windows, or show visuals of fewer than 24 bits.
+// otherwise; exposures, left and right presses and the host destroying its
+// window first (drained when the editor idles); buttons, Shift, Control, Alt
+// and the pointer from one XQueryPointer, asked again only after the server
+// has reported input from a device (XInput 2.1 raw events; without them, at
+// every reading); mapping through XTranslateCoordinates. Does not: make
+// top-level windows, show visuals of fewer than 24 bits, or notice a pointer
+// warped or a window moved by a program before the next device input.
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
