@@ -13,6 +13,10 @@ LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         userClosed = true;
         return 0;
     }
+    // Alt pressed and released alone would open the window menu's keyboard
+    // mode, a loop of its own that holds this thread until a key ends it;
+    // the game uses Alt as a control.
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_KEYMENU) return 0;
     return DefWindowProcA(window, message, wParam, lParam);
 }
 

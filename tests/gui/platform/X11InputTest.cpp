@@ -3,8 +3,6 @@
 // device does sees the change. The devices are driven through XTest on a
 // connection of the test's own. Software platform with a display only.
 
-#ifndef _WIN32
-
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -128,5 +126,3 @@ TEST_F(X11Input, APointerMovedByItsDeviceReadsWhereItNowIs) {
     movePointer(35, 25);
     EXPECT_EQ(pointerInWindow(), std::make_pair(35, 25));
 }
-
-#endif
