@@ -5,64 +5,34 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <thread>
 #include <utility>
 
-#include "gui/platform/platform.h"
-#include "gui/platform/soft/SoftWindow.h"
+#include "tests/gui/platform/X11TestWindow.h"
 
 // Xlib's macros last, after the headers they would clash with.
-#include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 using platform::Pt;
 
 namespace {
-constexpr int32_t kWidth = 60, kHeight = 40;
-
-intptr_t quietProc(platform::Window, uint32_t, uintptr_t, intptr_t) { return 0; }
-
-class X11Input : public testing::Test {
+class X11Input : public X11TestWindow {
 protected:
     void SetUp() override {
-        display = XOpenDisplay(nullptr);
-        if (!display) GTEST_SKIP() << "no X display to show windows on";
+        X11TestWindow::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
         int event, error, major, minor;
         if (!XTestQueryExtension(display, &event, &error, &major, &minor))
             GTEST_SKIP() << "the X server has no XTest extension";
-        parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, kWidth, kHeight,
-                                     0, 0, 0);
-        XMapWindow(display, parent);
-        XSync(display, False);
-        ASSERT_TRUE(platform::registerWindowClass("X11InputTest", quietProc, nullptr));
-        child = platform::createChildWindow(
-            "X11InputTest", reinterpret_cast<platform::Window>(uintptr_t(parent)), kWidth,
-            kHeight, nullptr);
-        ASSERT_NE(child, nullptr);
-        ASSERT_TRUE(waitUntilViewable(::Window(soft::asSoftWindow(child)->peer)));
     }
     void TearDown() override {
-        if (!display) return;
-        button(1, false);
-        key(XK_Control_L, false);
-        if (child) platform::destroyWindow(child);
-        platform::unregisterWindowClass("X11InputTest", nullptr);
-        if (parent) XDestroyWindow(display, parent);
-        XCloseDisplay(display);
+        if (display) {
+            button(1, false);
+            key(XK_Control_L, false);
+        }
+        X11TestWindow::TearDown();
     }
 
-    bool waitUntilViewable(::Window window) {
-        for (int tries = 0; tries < 400; ++tries) {
-            XWindowAttributes attributes;
-            if (XGetWindowAttributes(display, window, &attributes) &&
-                attributes.map_state == IsViewable)
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        return false;
-    }
     // Each returns once the server has taken the input in.
     void button(unsigned int which, bool down) {
         XTestFakeButtonEvent(display, which, down, CurrentTime);
@@ -87,10 +57,6 @@ protected:
         platform::endInputPass();
         return {where.x, where.y};
     }
-
-    Display* display = nullptr;
-    ::Window parent = 0;
-    platform::Window child = nullptr;
 };
 }  // namespace
 

@@ -7,33 +7,19 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <thread>
 #include <vector>
 
 #include "gui/platform/testdesktop/TestDesktop.h"
-#include "gui/platform/platform.h"
-#include "gui/platform/soft/SoftWindow.h"
+#include "tests/gui/platform/X11TestWindow.h"
 
 // Xlib's macros last, after the headers they would clash with.
-#include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
 using platform::Box;
 using platform::Dc;
 
 namespace {
-constexpr int32_t kWidth = 60, kHeight = 40;
 constexpr uint32_t kGrey = 0x808080, kRed = 0xFF0000, kUnsent = 0x00FF00;
-
-intptr_t paintNothing(platform::Window window, uint32_t message, uintptr_t, intptr_t) {
-    if (message == platform::msgPaint) {
-        platform::PaintState state{};
-        platform::beginPaint(window, state);
-        platform::endPaint(window, state);
-    }
-    return 0;
-}
 
 void fill(Dc dc, Box box, uint32_t rrggbb) {
     platform::Object brush = platform::createSolidBrush(
@@ -46,46 +32,8 @@ bool inside(const Box& box, int32_t x, int32_t y) {
     return x >= box.left && x < box.right && y >= box.top && y < box.bottom;
 }
 
-class X11Present : public testing::Test {
+class X11Present : public X11TestWindow {
 protected:
-    void SetUp() override {
-        display = XOpenDisplay(nullptr);
-        if (!display) GTEST_SKIP() << "no X display to show windows on";
-        parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, kWidth, kHeight,
-                                     0, 0, 0);
-        XMapWindow(display, parent);
-        XSync(display, False);
-        ASSERT_TRUE(platform::registerWindowClass("X11PresentTest", paintNothing, nullptr));
-        child = platform::createChildWindow(
-            "X11PresentTest", reinterpret_cast<platform::Window>(uintptr_t(parent)), kWidth,
-            kHeight, nullptr);
-        ASSERT_NE(child, nullptr);
-        peer = ::Window(soft::asSoftWindow(child)->peer);
-        ASSERT_TRUE(waitFor([&] {
-            XWindowAttributes attributes;
-            return XGetWindowAttributes(display, peer, &attributes) &&
-                   attributes.map_state == IsViewable;
-        }));
-    }
-    void TearDown() override {
-        if (!display) return;
-        if (child) platform::destroyWindow(child);
-        platform::unregisterWindowClass("X11PresentTest", nullptr);
-        XDestroyWindow(display, parent);
-        XCloseDisplay(display);
-    }
-
-    // The module sends on a connection of its own, so what it sent shows up
-    // on this one in its own time.
-    template <typename Condition>
-    static bool waitFor(Condition condition) {
-        for (int tries = 0; tries < 400; ++tries) {
-            if (condition()) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        return false;
-    }
-
     std::vector<uint32_t> shown() {
         std::vector<uint32_t> pixels;
         XImage* image = XGetImage(display, peer, 0, 0, kWidth, kHeight, AllPlanes, ZPixmap);
@@ -116,10 +64,6 @@ protected:
                        kHeight);
         XSync(display, False);
     }
-
-    Display* display = nullptr;
-    ::Window parent = 0, peer = 0;
-    platform::Window child = nullptr;
 };
 }  // namespace
 

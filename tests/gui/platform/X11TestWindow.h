@@ -1,0 +1,79 @@
+#pragma once
+// What the X11 window tests share: a window of the module's own, the child
+// of an X11 window the test makes on a connection of its own to the same
+// display. Software platform with a display only; skips without one.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "gui/platform/platform.h"
+#include "gui/platform/soft/SoftWindow.h"
+
+// Xlib's macros last, after the headers they would clash with.
+#include <X11/Xlib.h>
+
+class X11TestWindow : public testing::Test {
+protected:
+    static constexpr int32_t kWidth = 60, kHeight = 40;
+
+    void SetUp() override {
+        // A busy server now and then drops a connection it has just
+        // accepted; a few more tries get through.
+        display = XOpenDisplay(nullptr);
+        for (int retry = 1; !display && retry <= 5 && std::getenv("DISPLAY"); ++retry) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10 * retry));
+            display = XOpenDisplay(nullptr);
+        }
+        if (!display) GTEST_SKIP() << "no X display to show windows on";
+        parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, kWidth, kHeight,
+                                     0, 0, 0);
+        XMapWindow(display, parent);
+        XSync(display, False);
+        ASSERT_TRUE(platform::registerWindowClass("X11TestWindow", paintNothing, nullptr));
+        child = platform::createChildWindow(
+            "X11TestWindow", reinterpret_cast<platform::Window>(uintptr_t(parent)), kWidth,
+            kHeight, nullptr);
+        ASSERT_NE(child, nullptr);
+        peer = ::Window(soft::asSoftWindow(child)->peer);
+        ASSERT_TRUE(waitFor([&] {
+            XWindowAttributes attributes;
+            return XGetWindowAttributes(display, peer, &attributes) &&
+                   attributes.map_state == IsViewable;
+        }));
+    }
+    void TearDown() override {
+        if (!display) return;
+        if (child) platform::destroyWindow(child);
+        platform::unregisterWindowClass("X11TestWindow", nullptr);
+        XDestroyWindow(display, parent);
+        XCloseDisplay(display);
+    }
+
+    // The module talks to the server on a connection of its own, so what it
+    // sends shows up on this one in its own time.
+    template <typename Condition>
+    static bool waitFor(Condition condition) {
+        for (int tries = 0; tries < 400; ++tries) {
+            if (condition()) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return false;
+    }
+
+    Display* display = nullptr;
+    ::Window parent = 0, peer = 0;
+    platform::Window child = nullptr;
+
+private:
+    static intptr_t paintNothing(platform::Window window, uint32_t message, uintptr_t, intptr_t) {
+        if (message == platform::msgPaint) {
+            platform::PaintState state{};
+            platform::beginPaint(window, state);
+            platform::endPaint(window, state);
+        }
+        return 0;
+    }
+};
