@@ -26,6 +26,7 @@
 #include <thread>
 
 #include "gui/platform/soft/SoftWindow.h"
+#include "gui/platform/soft/X11Display.h"
 
 namespace soft {
 namespace {
@@ -37,18 +38,6 @@ bool shmRefused = false;  // an error answered one of them
 int noteErrors(Display*, XErrorEvent* error) {
     if (error->request_code == shmOpcode) shmRefused = true;
     return 0;
-}
-
-// A busy X server now and then drops a connection it has just accepted (seen
-// with Xvfb under load); a few more tries get through. Without a display
-// named there is nothing to retry.
-Display* openDisplay() {
-    Display* display = XOpenDisplay(nullptr);
-    for (int retry = 1; !display && retry <= 5 && std::getenv("DISPLAY"); ++retry) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10 * retry));
-        display = XOpenDisplay(nullptr);
-    }
-    return display;
 }
 
 // The server's bits for what a reading holds.
@@ -218,7 +207,7 @@ private:
     }
 
     bool openConnection() {
-        display = openDisplay();
+        display = openX11Display();
         if (!display) return false;
         XSetErrorHandler(noteErrors);
         int event, error;
@@ -341,6 +330,15 @@ private:
     platform::InputReading lastReading;
 };
 }  // namespace
+
+Display* openX11Display() {
+    Display* display = XOpenDisplay(nullptr);
+    for (int retry = 1; !display && retry <= 5 && std::getenv("DISPLAY"); ++retry) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10 * retry));
+        display = XOpenDisplay(nullptr);
+    }
+    return display;
+}
 
 WindowSystem& x11WindowSystem() {
     static X11WindowSystem system;

@@ -6,27 +6,20 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <thread>
 
 #include "gui/platform/platform.h"
 #include "gui/platform/soft/SoftWindow.h"
 
 // Xlib's macros last, after the headers they would clash with.
-#include <X11/Xlib.h>
+#include "gui/platform/soft/X11Display.h"
 
 class X11TestWindow : public testing::Test {
 protected:
     static constexpr int32_t kWidth = 60, kHeight = 40;
 
     void SetUp() override {
-        // A busy server now and then drops a connection it has just
-        // accepted; a few more tries get through.
-        display = XOpenDisplay(nullptr);
-        for (int retry = 1; !display && retry <= 5 && std::getenv("DISPLAY"); ++retry) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10 * retry));
-            display = XOpenDisplay(nullptr);
-        }
+        display = soft::openX11Display();
         if (!display) GTEST_SKIP() << "no X display to show windows on";
         parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, kWidth, kHeight,
                                      0, 0, 0);
