@@ -2,6 +2,7 @@
 // an input pass from the pass's one reading.
 
 #include "gui/platform/InputReading.h"
+#include "gui/platform/Zoom.h"
 
 namespace platform {
 namespace {
@@ -45,11 +46,14 @@ bool isKeyDown(int32_t virtualKey) {
 
 Pt cursorPosition() { return currentInput(true).pointer; }
 
+// The platform maps into what the window shows; a zoomed window's own
+// pixels are that divided by its zoom.
 Pt screenToWindow(Window window, Pt point) {
-    if (passDepth > 0 && passHasReading && window && passReading.window == window &&
-        point.x == passReading.pointer.x && point.y == passReading.pointer.y)
-        return passReading.inWindow;
-    return mapToWindow(window, point);
+    bool fromReading = passDepth > 0 && passHasReading && window &&
+                       passReading.window == window && point.x == passReading.pointer.x &&
+                       point.y == passReading.pointer.y;
+    return unzoomed(fromReading ? passReading.inWindow : mapToWindow(window, point),
+                    windowZoom(window));
 }
 
 }  // namespace platform

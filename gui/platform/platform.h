@@ -6,7 +6,7 @@
 //
 // Sections: handles and values; objects (pens, brushes, fonts, bitmaps);
 // device contexts and drawing; bit-block transfers; resources; windows and
-// messages; input and time.
+// messages; display zoom; input and time.
 
 #include <cstdint>
 
@@ -122,6 +122,7 @@ enum Message : uint32_t {
     msgPaint = 0x000F,
     msgLeftButtonDown = 0x0201,
     msgRightButtonDown = 0x0204,
+    msgDpiChanged = 0x02E3,  // WM_DPICHANGED_AFTERPARENT: the monitor or its DPI changed
 };
 using WindowProc = intptr_t (*)(Window window, uint32_t message, uintptr_t wParam, intptr_t lParam);
 
@@ -129,9 +130,10 @@ using WindowProc = intptr_t (*)(Window window, uint32_t message, uintptr_t wPara
 // button-face brush; false when it fails.
 bool registerWindowClass(const char* className, WindowProc proc, void* moduleInstance);
 void unregisterWindowClass(const char* className, void* moduleInstance);
-// CreateWindowExA(0, className, "Window", WS_CHILD | WS_VISIBLE, 0, 0, w, h, parent, ...).
+// CreateWindowExA(0, className, "Window", WS_CHILD | WS_VISIBLE, 0, 0, w, h, parent, ...),
+// shown at `zoom` (below): the window is zoom × w by zoom × h on the screen.
 Window createChildWindow(const char* className, Window parent, int32_t width, int32_t height,
-                         void* moduleInstance);
+                         void* moduleInstance, int32_t zoom = 1);
 bool destroyWindow(Window window);
 intptr_t defaultWindowProc(Window window, uint32_t message, uintptr_t wParam, intptr_t lParam);
 void setWindowUserData(Window window, void* data);  // SetWindowLongA(-21) / SetWindowLongPtrA
@@ -150,6 +152,21 @@ void endPaint(Window window, PaintState& state);
 // systems whose events the module drains itself (X11); Win32 hosts deliver
 // their own, so there it does nothing.
 void dispatchPendingMessages();
+
+// ---- Display zoom ---------------------------------------------------------
+
+// A window shown at zoom z (1 to 4) is z times its size on the screen, each
+// pixel of its picture a z × z block. Everything else stays in its own pixels:
+// drawing, its size, the positions of presses and of the mapped pointer.
+constexpr int32_t kMaxZoom = 4;
+// Resizes the window on the screen and paints it anew; false for a zoom out
+// of range or a handle that is not one of our windows.
+bool setWindowZoom(Window window, int32_t zoom);
+int32_t windowZoom(Window window);  // 1 for a handle that is not a zoomed window
+// How much larger than usual the user or the screen asks windows in `parent`
+// to be (null: on the main screen); 1 when nothing says. Software: GDK_SCALE,
+// else the X resource Xft.dpi / 96. Win32: the DPI of the parent's monitor / 96.
+double displayScale(Window parent);
 
 // ---- Input and time ------------------------------------------------------------
 

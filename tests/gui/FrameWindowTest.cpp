@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "gui/Control.h"
 #include "gui/DrawContext.h"
@@ -52,7 +54,8 @@ protected:
         if (host) desktop::destroyHostWindow(host);
     }
     void open(int width = 100, int height = 80) {
-        host = desktop::createHostWindow(width + 20, height + 20);
+        // Room for the frame at any zoom.
+        host = desktop::createHostWindow((width + 20) * kMaxZoom, (height + 20) * kMaxZoom);
         frame = std::make_unique<ViewFrame>(Rect(0, 0, width, height), host, nullptr);
         ASSERT_NE(frame->window(), nullptr);
     }
@@ -95,6 +98,69 @@ TEST_F(FrameWindow, PressesCarryUnsignedSixteenBitCoordinates) {
     desktop::postPress(frame->window(), msgRightButtonDown, 56, 7);
     desktop::postMessage(frame->window(), msgLeftButtonDown, 0, intptr_t(0xFFF0FFFFu));
     EXPECT_EQ(everywhere->presses, "12,34 56,7 65535,65520 ");
+}
+
+// Edges on odd pixels, redrawn whole by a paint and in part by an idle.
+TEST_F(FrameWindow, AZoomShowsEveryPixelAsAnExactBlock) {
+    const int width = 24, height = 16;
+    auto shown = [&](int zoom) {
+        std::vector<ColorRef> pixels;
+        for (int y = 0; y < height * zoom; ++y)
+            for (int x = 0; x < width * zoom; ++x)
+                pixels.push_back(desktop::windowPixel(frame->window(), x, y));
+        return pixels;
+    };
+    std::vector<ColorRef> painted, redrawn;
+    for (int zoom : {1, 2, 3}) {
+        SCOPED_TRACE(zoom);
+        TearDown();
+        open(width, height);
+        frame->attachChild(new Swatch(Rect(0, 0, width, height), kWhite));
+        frame->attachChild(new Swatch(Rect(3, 3, 10, 9), kRed));
+        auto* changing = new Swatch(Rect(11, 5, 20, 14), kGreen);
+        frame->attachChild(changing);
+        ASSERT_TRUE(setWindowZoom(frame->window(), zoom));
+        desktop::postPaint(frame->window());
+        std::vector<ColorRef> afterPaint = shown(zoom);
+        changing->color = kBlue;
+        changing->setValue(0.5f);
+        frame->refreshChanged();
+        std::vector<ColorRef> afterIdle = shown(zoom);
+        if (zoom == 1) {
+            painted = afterPaint;
+            redrawn = afterIdle;
+            EXPECT_NE(painted, redrawn);
+            continue;
+        }
+        for (int y = 0; y < height * zoom; ++y)
+            for (int x = 0; x < width * zoom; ++x) {
+                size_t at = size_t(y * width * zoom + x), from = size_t(y / zoom * width + x / zoom);
+                ASSERT_EQ(afterPaint[at], painted[from]) << x << "," << y;
+                ASSERT_EQ(afterIdle[at], redrawn[from]) << x << "," << y;
+            }
+    }
+}
+
+// A press anywhere in a block is a press on the pixel it shows; the pointer
+// maps the same way, and left of the window stays left of it.
+TEST_F(FrameWindow, AZoomedWindowTakesPressesAndThePointerInItsOwnPixels) {
+    open();
+    auto* everywhere = new Swatch(Rect(0, 0, 100, 80), kBlue);
+    frame->attachChild(everywhere);
+    ASSERT_TRUE(setWindowZoom(frame->window(), 3));
+    EXPECT_FALSE(setWindowZoom(frame->window(), kMaxZoom + 1));
+    EXPECT_FALSE(setWindowZoom(frame->window(), 0));
+    EXPECT_EQ(windowZoom(frame->window()), 3);
+    desktop::postPress(frame->window(), msgLeftButtonDown, 3 * 12 + 2, 3 * 34);
+    desktop::postPress(frame->window(), msgRightButtonDown, 3 * 56 + 2, 3 * 7 + 2);
+    EXPECT_EQ(everywhere->presses, "12,34 56,7 ");
+    for (auto [screen, inWindow] : {std::pair{Pt{100 + 3 * 20 + 2, 50 + 3 * 10}, Pt{20, 10}},
+                                    std::pair{Pt{99, 50}, Pt{-1, 0}}}) {
+        desktop::setPointer(screen);
+        Pt mapped = screenToWindow(frame->window(), cursorPosition());
+        EXPECT_EQ(mapped.x, inWindow.x);
+        EXPECT_EQ(mapped.y, inWindow.y);
+    }
 }
 
 TEST_F(FrameWindow, RepaintViewDrawsAtOnce) {
@@ -154,6 +220,7 @@ class CountingOwner : public EditorOwner {
 public:
     void setEditor(EditorBase* newEditor) override { editor = newEditor; }
     void hostIdle() override { ++hostIdles; }
+    bool sizeWindow(int32_t, int32_t) override { return false; }
     EditorBase* editor = nullptr;
     int hostIdles = 0;
 };

@@ -19,6 +19,7 @@ public:
     bool attach(SoftWindow&, platform::Window) override { return false; }
     void detach(SoftWindow&) override {}
     void present(SoftWindow&, const platform::Box&) override {}
+    void rezoom(SoftWindow& window, int32_t zoom) override { window.setZoom(zoom); }
     void dispatchEvents() override {}
     bool holdsInput() const override { return true; }
 
@@ -34,6 +35,8 @@ public:
     platform::Pt screenToWindow(const SoftWindow& window, platform::Pt screen) override {
         return {screen.x - window.x, screen.y - window.y};
     }
+
+    double screenScale() override { return 0.0; }
 };
 }  // namespace
 

@@ -10,6 +10,10 @@
 // windows is headless beside it; a child of any other handle goes to the first
 // system that can make a peer for it under that handle (X11, when the handle
 // is a window of a display we can open).
+//
+// A window shown at a zoom keeps drawing into its picture at its own size;
+// what is shown is `zoomed`, every pixel of the picture a zoom × zoom block,
+// brought up to date for each rectangle shown.
 
 #include <cstdint>
 #include <span>
@@ -31,10 +35,19 @@ struct SoftWindow {
     int32_t width = 0, height = 0;
     void* userData = nullptr;
     Surface picture;  // the window's pixels
+    int32_t zoom = 1;
+    Surface zoomed;   // the picture scaled, while zoom > 1
     bool updatePending = false;
     platform::Box unshown{0, 0, 0, 0};  // drawn into the picture since it was last shown
     WindowSystem* system = nullptr;  // never null once made
     uintptr_t peer = 0;  // the system's own id for the window (an X11 window id); 0 for none
+
+    // What the screen shows of the window, and its size there.
+    Surface& shown() { return zoom > 1 ? zoomed : picture; }
+    int32_t shownWidth() const { return width * zoom; }
+    int32_t shownHeight() const { return height * zoom; }
+    // Sets the zoom and scales the whole picture into what is shown.
+    void setZoom(int32_t newZoom);
 };
 
 // What a window system does for its windows; the shared code owns the windows.
@@ -45,8 +58,11 @@ public:
     virtual bool attach(SoftWindow& window, platform::Window foreignParent) = 0;
     // Takes the peer down; the window itself is freed by the caller.
     virtual void detach(SoftWindow& window) = 0;
-    // Shows this part of the window's picture: not empty, inside the window.
+    // Shows this part of what the window shows (SoftWindow::shown): not
+    // empty, inside it.
     virtual void present(SoftWindow& window, const platform::Box& area) = 0;
+    // Sets the window's zoom (SoftWindow::setZoom) and sizes the peer to match.
+    virtual void rezoom(SoftWindow& window, int32_t zoom) = 0;
     // Delivers the events that have come for this system's windows.
     virtual void dispatchEvents() = 0;
     // While true, this system answers for the buttons, keys and pointer; the
@@ -56,6 +72,9 @@ public:
     // system can tell it at no extra cost; the window may be null.
     virtual platform::InputReading readInput(SoftWindow* window) = 0;
     virtual platform::Pt screenToWindow(const SoftWindow& window, platform::Pt screen) = 0;
+    // How much larger than 96 dots an inch the screen is, as the system's
+    // settings tell it; 0 when they do not.
+    virtual double screenScale() = 0;
 
 protected:
     ~WindowSystem() = default;
@@ -81,7 +100,8 @@ intptr_t deliver(SoftWindow* window, uint32_t message, uintptr_t wParam = 0, int
 // Marks the whole window for update and has it painted now; the whole
 // picture is shown again when the paint releases its device context.
 void deliverPaint(SoftWindow* window);
-// A button press at a window point, the position packed as the platform packs it.
+// A button press at a point of what the window shows, the position packed
+// as the platform packs it.
 void deliverPress(SoftWindow* window, uint32_t message, int32_t x, int32_t y);
 
 }  // namespace soft

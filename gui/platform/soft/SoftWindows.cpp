@@ -3,11 +3,15 @@
 // and brings its events is its window system (SoftWindow.h).
 
 #include <array>
+#include <cstdlib>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 
 #include "gui/platform/InputReading.h"
+#include "gui/platform/Zoom.h"
+#include "gui/platform/soft/InputState.h"
 #include "gui/platform/soft/Bounds.h"
 #include "gui/platform/soft/DeviceContext.h"
 #include "gui/platform/soft/FontLibrary.h"
@@ -35,7 +39,16 @@ bool attachToForeignParent(SoftWindow& window, Window parent) {
         }
     return false;
 }
+std::optional<double> screenScaleOverride;
 }  // namespace
+
+void setScreenScaleOverride(std::optional<double> scale) { screenScaleOverride = scale; }
+
+void SoftWindow::setZoom(int32_t newZoom) {
+    zoom = newZoom;
+    zoomed = zoom > 1 ? Surface(shownWidth(), shownHeight(), PixelFormat::colour) : Surface();
+    if (zoom > 1) zoomInto(zoomed, picture, {0, 0, width, height}, zoom);
+}
 
 SoftWindow* asSoftWindow(Window window) {
     auto* candidate = reinterpret_cast<SoftWindow*>(window);
@@ -72,7 +85,8 @@ void deliverPaint(SoftWindow* window) {
 }
 
 void deliverPress(SoftWindow* window, uint32_t message, int32_t x, int32_t y) {
-    deliver(window, message, 0, intptr_t(uint32_t(x & 0xFFFF) | uint32_t(y & 0xFFFF) << 16));
+    auto position = intptr_t(uint32_t(x & 0xFFFF) | uint32_t(y & 0xFFFF) << 16);
+    deliver(window, message, 0, unzoomedPosition(position, window->zoom));
 }
 
 std::span<WindowSystem* const> windowSystems() {
@@ -106,6 +120,11 @@ void releaseWindowDc(Window window, Dc dc) {
     if (SoftWindow* soft = asSoftWindow(window)) {
         Box area = clipTo(unite(soft->unshown, dc->drawn), soft->width, soft->height);
         soft->unshown = {0, 0, 0, 0};
+        if (!isEmpty(area) && soft->zoom > 1) {
+            zoomInto(soft->zoomed, soft->picture, area, soft->zoom);
+            int32_t z = soft->zoom;
+            area = {area.left * z, area.top * z, area.right * z, area.bottom * z};
+        }
         if (!isEmpty(area)) soft->system->present(*soft, area);
     }
     releaseSurfaceDc(dc);
@@ -127,15 +146,18 @@ void unregisterWindowClass(const char* className, void*) {
 }
 
 Window createChildWindow(const char* className, Window parent, int32_t width, int32_t height,
-                         void*) {
+                         void*, int32_t zoom) {
     auto found = className ? classes().find(className) : classes().end();
-    if (found == classes().end() || !parent || width <= 0 || height <= 0) return nullptr;
+    if (found == classes().end() || !parent || width <= 0 || height <= 0 || zoom < 1 ||
+        zoom > kMaxZoom)
+        return nullptr;
     SoftWindow* parentWindow = asSoftWindow(parent);
     // The fonts are made ready with the window, so that its first paint,
     // which a host times as part of an idle, does not wait for them.
     loadFontLibrary();
     SoftWindow* window = newWindow(parentWindow, width, height);
     window->proc = found->second;
+    window->setZoom(zoom);
     if (!parentWindow && !attachToForeignParent(*window, parent)) {
         freeWindow(window);
         return nullptr;
@@ -179,6 +201,32 @@ void endPaint(Window window, PaintState& state) {
 
 void dispatchPendingMessages() {
     for (WindowSystem* system : windowSystems()) system->dispatchEvents();
+}
+
+bool setWindowZoom(Window window, int32_t zoom) {
+    SoftWindow* soft = asSoftWindow(window);
+    if (!soft || zoom < 1 || zoom > kMaxZoom) return false;
+    if (zoom != soft->zoom) {
+        soft->system->rezoom(*soft, zoom);
+        deliverPaint(soft);
+    }
+    return true;
+}
+
+int32_t windowZoom(Window window) {
+    SoftWindow* soft = asSoftWindow(window);
+    return soft ? soft->zoom : 1;
+}
+
+// The user's own setting first, the one toolkits honour, then the screen's.
+double displayScale(Window) {
+    const char* userScale = std::getenv("GDK_SCALE");
+    double scale = userScale ? std::atof(userScale) : 0.0;
+    if (scale > 0.0) return scale;
+    if (screenScaleOverride) return *screenScaleOverride;
+    for (WindowSystem* system : windowSystems())
+        if ((scale = system->screenScale()) > 0.0) return scale;
+    return 1.0;
 }
 
 Pt mapToWindow(Window window, Pt point) {

@@ -61,4 +61,8 @@ private:
     Pixel* base = nullptr;      // the first row
 };
 
+// Copies `area` (inside `source`) into `target`, which is `zoom` times the
+// source's size, every pixel a zoom × zoom block.
+void zoomInto(Surface& target, const Surface& source, const platform::Box& area, int32_t zoom);
+
 }  // namespace soft

@@ -8,11 +8,14 @@
 // window first (drained when the editor idles); buttons, Shift, Control, Alt
 // and the pointer from one XQueryPointer, asked again only after the server
 // has reported input from a device (XInput 2.1 raw events; without them, at
-// every reading); mapping through XTranslateCoordinates. Does not: make
+// every reading); mapping through XTranslateCoordinates; the screen's scale
+// from the Xft.dpi resource; a zoomed window's peer sized to what it shows.
+// Does not: make
 // top-level windows, show visuals of fewer than 24 bits, or notice a pointer
 // warped or a window moved by a program before the next device input.
 
 #include <X11/Xlib.h>
+#include <X11/Xresource.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XInput2.h>
 #include <X11/extensions/XShm.h>
@@ -71,8 +74,8 @@ public:
             if (peers.empty()) closeDisplay();
             return false;
         }
-        ::Window id = XCreateSimpleWindow(display, parentId, 0, 0, unsigned(window.width),
-                                          unsigned(window.height), 0, 0, 0);
+        ::Window id = XCreateSimpleWindow(display, parentId, 0, 0, unsigned(window.shownWidth()),
+                                          unsigned(window.shownHeight()), 0, 0, 0);
         XSelectInput(display, id, ExposureMask | ButtonPressMask | StructureNotifyMask);
         XMapWindow(display, id);
         XFlush(display);
@@ -104,8 +107,9 @@ public:
             // The surface's 0x00RRGGBB pixels are what a 24-bit TrueColor visual takes.
             XImage* image = XCreateImage(display, DefaultVisual(display, DefaultScreen(display)),
                                          unsigned(depth()), ZPixmap, 0,
-                                         reinterpret_cast<char*>(window.picture.row(0)),
-                                         unsigned(window.width), unsigned(window.height), 32, 0);
+                                         reinterpret_cast<char*>(window.shown().row(0)),
+                                         unsigned(window.shownWidth()),
+                                         unsigned(window.shownHeight()), 32, 0);
             if (!image) return;
             XPutImage(display, window.peer, gc, image, area.left, area.top, area.left, area.top,
                       width, height);
@@ -113,6 +117,35 @@ public:
             XDestroyImage(image);
         }
         XFlush(display);
+    }
+
+    void rezoom(SoftWindow& window, int32_t zoom) override {
+        auto found = peers.find(window.peer);
+        if (!display || found == peers.end()) return window.setZoom(zoom);
+        releaseImage(found->second.shared, window);
+        window.setZoom(zoom);
+        XResizeWindow(display, window.peer, unsigned(window.shownWidth()),
+                      unsigned(window.shownHeight()));
+        shareImage(found->second.shared, window.peer, window);
+    }
+
+    // Xft.dpi, as desktops set it for every program's text and windows.
+    double screenScale() override {
+        Display* connection = display ? display : XOpenDisplay(nullptr);
+        const char* resources = connection ? XResourceManagerString(connection) : nullptr;
+        double dpi = 0.0;
+        if (resources) {
+            XrmInitialize();
+            XrmDatabase database = XrmGetStringDatabase(resources);
+            char* type = nullptr;
+            XrmValue value{};
+            if (database && XrmGetResource(database, "Xft.dpi", "Xft.Dpi", &type, &value) &&
+                value.addr)
+                dpi = std::atof(value.addr);
+            if (database) XrmDestroyDatabase(database);
+        }
+        if (connection && connection != display) XCloseDisplay(connection);
+        return dpi > 0.0 ? dpi / 96.0 : 0.0;
     }
 
     // Takes what has come so far: the connection is read once, and events
@@ -224,7 +257,7 @@ private:
     // shown with XPutImage.
     void shareImage(SharedImage& shared, ::Window id, SoftWindow& window) {
         if (!sharesMemory || depth() < 24) return;
-        auto width = unsigned(window.width), height = unsigned(window.height);
+        auto width = unsigned(window.shownWidth()), height = unsigned(window.shownHeight());
         XImage* image = XShmCreateImage(display, DefaultVisual(display, DefaultScreen(display)),
                                         unsigned(depth()), ZPixmap, nullptr, &shared.segment,
                                         width, height);
@@ -242,7 +275,7 @@ private:
             shmRefused = false;
             // Both sides touch every page now, with the window, so that the
             // first paint, which a host times as part of an idle, does not.
-            std::memcpy(memory, window.picture.row(0), bytes);
+            std::memcpy(memory, window.shown().row(0), bytes);
             XShmAttach(display, &shared.segment);
             XShmPutImage(display, id, DefaultGC(display, DefaultScreen(display)), image, 0, 0, 0,
                          0, width, height, False);
@@ -252,8 +285,8 @@ private:
         // Marked for removal now, the segment goes when both sides let go of it.
         if (shared.segment.shmid >= 0) shmctl(shared.segment.shmid, IPC_RMID, nullptr);
         if (shared.image) {
-            window.picture = Surface::over(reinterpret_cast<Pixel*>(memory), window.width,
-                                           window.height);
+            window.shown() = Surface::over(reinterpret_cast<Pixel*>(memory),
+                                           window.shownWidth(), window.shownHeight());
             return;
         }
         if (memory != reinterpret_cast<void*>(-1)) shmdt(memory);
@@ -264,10 +297,10 @@ private:
     // window may outlive its peer.
     void releaseImage(SharedImage& shared, SoftWindow& window) {
         if (!shared.image) return;
-        Surface own(window.width, window.height, PixelFormat::colour);
-        std::memcpy(own.row(0), window.picture.row(0),
-                    size_t(window.width) * size_t(window.height) * sizeof(Pixel));
-        window.picture = std::move(own);
+        Surface own(window.shownWidth(), window.shownHeight(), PixelFormat::colour);
+        std::memcpy(own.row(0), window.shown().row(0),
+                    size_t(own.width()) * size_t(own.height()) * sizeof(Pixel));
+        window.shown() = std::move(own);
         XShmDetach(display, &shared.segment);
         XSync(display, False);  // the server lets go before the memory does
         shmdt(shared.segment.shmaddr);

@@ -36,8 +36,8 @@ void postMessage(Window window, uint32_t message, uintptr_t wParam, intptr_t lPa
 
 ColorRef windowPixel(Window window, int32_t x, int32_t y) {
     SoftWindow* soft = asSoftWindow(window);
-    if (!soft || !soft->picture.contains(x, y)) return 0xFFFFFFFF;
-    return toColorRef(soft->picture.at(x, y));
+    if (!soft || !soft->shown().contains(x, y)) return 0xFFFFFFFF;
+    return toColorRef(soft->shown().at(x, y));
 }
 
 void setHeld(int32_t virtualKey, bool down) { ::soft::setKeyDown(virtualKey, down); }
@@ -50,5 +50,8 @@ void releaseAll() {
 void setPointer(Pt screen) { ::soft::setCursorPosition(screen); }
 void setTicks(uint32_t ticks) { ::soft::setTickOverride(ticks); }
 void useRealTicks() { ::soft::setTickOverride(std::nullopt); }
+void setScreenScale(double scale) {
+    ::soft::setScreenScaleOverride(scale > 0.0 ? std::optional(scale) : std::nullopt);
+}
 
 }  // namespace platform::desktop

@@ -22,6 +22,7 @@ void postPaint(Window window);
 // packed as the platform packs it.
 void postPress(Window window, uint32_t message, int32_t x, int32_t y);
 void postMessage(Window window, uint32_t message, uintptr_t wParam, intptr_t lParam);
+// A pixel of what the window shows on the screen (its picture zoomed).
 ColorRef windowPixel(Window window, int32_t x, int32_t y);
 // Holds or releases a mouse button or key (a VirtualKey).
 void setHeld(int32_t virtualKey, bool down);
@@ -30,5 +31,7 @@ void setPointer(Pt screen);
 // The tick count the platform answers from now on, or the real one again.
 void setTicks(uint32_t ticks);
 void useRealTicks();
+// The scale the screen reports to displayScale from now on; 0: the real one again.
+void setScreenScale(double scale);
 
 }  // namespace platform::desktop

@@ -6,7 +6,7 @@
 #include "gui/platform/testdesktop/TestDesktop.h"
 #include "gui/platform/win32/Handles.h"
 #include "gui/platform/testdesktop/Win32InputInjection.h"
-#include "gui/platform/win32/TickOverride.h"
+#include "gui/platform/win32/TestOverrides.h"
 
 namespace platform::desktop {
 using namespace win32;
@@ -76,5 +76,8 @@ void setPointer(Pt screen) {
 }
 void setTicks(uint32_t ticks) { tickOverride() = ticks; }
 void useRealTicks() { tickOverride().reset(); }
+void setScreenScale(double scale) {
+    screenScaleOverride() = scale > 0.0 ? std::optional(scale) : std::nullopt;
+}
 
 }  // namespace platform::desktop

@@ -3,7 +3,7 @@
 
 #include "gui/platform/InputReading.h"
 #include "gui/platform/win32/Handles.h"
-#include "gui/platform/win32/TickOverride.h"
+#include "gui/platform/win32/TestOverrides.h"
 
 namespace platform {
 using namespace win32;

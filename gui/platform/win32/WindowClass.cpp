@@ -1,11 +1,14 @@
 // Window classes whose procedure is the toolkit's platform::WindowProc.
 // Windows calls a stdcall WNDPROC, so every class gets the same trampoline,
-// which finds the toolkit's procedure by the window's class atom.
+// which finds the toolkit's procedure by the window's class atom. A zoomed
+// window's presses reach the toolkit in its own pixels.
 
 #include <array>
 #include <string>
 
+#include "gui/platform/Zoom.h"
 #include "gui/platform/win32/Handles.h"
+#include "gui/platform/win32/ZoomedWindows.h"
 
 namespace platform {
 using namespace win32;
@@ -34,7 +37,12 @@ RegisteredClass* classNamed(const char* name) {
 LRESULT CALLBACK trampoline(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     RegisteredClass* entry = classWithAtom(ATOM(GetClassLongPtrA(window, GCW_ATOM)));
     if (!entry) return DefWindowProcA(window, message, wParam, lParam);
-    return entry->proc(fromHwnd(window), message, wParam, lParam);
+    if (ZoomedWindow* zoomed = zoomedWindow(window);
+        zoomed && (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN))
+        lParam = unzoomedPosition(lParam, zoomed->zoom);
+    LRESULT result = entry->proc(fromHwnd(window), message, wParam, lParam);
+    if (message == WM_NCDESTROY) setZoomedPicture(window, 1, 0, 0);
+    return result;
 }
 }  // namespace
 
