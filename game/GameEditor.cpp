@@ -51,10 +51,7 @@ ValueDisplay* makeDisplay(const Rect& where, Bitmap* background) {
 // more often than they show them.
 GameEditor::GameEditor(EditorOwner* owner, SoundEvents& sounds, RandomStream& random)
     : EditorBase(owner), sounds(sounds), random(random) {
-    rect.top = 0;
-    rect.left = 0;
-    rect.bottom = kHeight;
-    rect.right = kWidth;
+    setEditorSize(kWidth, kHeight);
 }
 
 GameEditor::~GameEditor() {
@@ -97,8 +94,8 @@ int32_t GameEditor::open(void* parent) {
     EditorBase::open(parent);
     if (!backgroundBitmap) backgroundBitmap = new Bitmap(128);
     loadImages();
-    // The window is exactly the rectangle hosts are told, so a host that
-    // sizes its window from it shows no strip beside the picture.
+    // The window is exactly the rectangle hosts are told (at the zoom),
+    // so a host that sizes its window from it shows no strip beside the picture.
     frame = new ViewFrame(Rect(0, 0, kWidth, kHeight), parent, this);
     frame->setBackgroundBitmap(backgroundBitmap);
 

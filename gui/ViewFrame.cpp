@@ -5,6 +5,7 @@
 
 #include "gui/Bitmap.h"
 #include "gui/DrawContext.h"
+#include "gui/EditorBase.h"
 #include "gui/ModuleInstance.h"
 
 using namespace platform;
@@ -32,7 +33,7 @@ void ViewFrame::createWindow() {
     usesClass = true;
     if (classUseCount++ == 0) registerWindowClass(className(), windowProc, moduleInstance);
     frameWindow = createChildWindow(className(), parentWindow, size.width(), size.height(),
-                                    moduleInstance);
+                                    moduleInstance, editor ? editor->getZoom() : 1);
     if (frameWindow) setWindowUserData(frameWindow, this);
 }
 
@@ -83,6 +84,9 @@ intptr_t ViewFrame::windowProc(Window window, uint32_t message, uintptr_t wParam
         case msgDestroy:
             frame->open = false;
             frame->parentWindow = nullptr;
+            break;
+        case msgDpiChanged:
+            if (frame->editor) frame->editor->displayChanged();
             break;
         default:
             break;

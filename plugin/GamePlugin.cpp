@@ -4,6 +4,7 @@
 
 #include "game/GameEditor.h"
 #include "gui/EditorBase.h"
+#include "interface/EditorRect.h"
 #include "interface/GameStatus.h"
 #include "plugin/ModuleState.h"
 
@@ -32,7 +33,12 @@ void GamePlugin::setParameter(int32_t index, float value) {
     if (editor) editor->parameterChanged(index, value);
 }
 
-intptr_t GamePlugin::vendorSpecific(int32_t index, intptr_t value, void* ptr, float) {
+intptr_t GamePlugin::vendorSpecific(int32_t index, intptr_t value, void* ptr, float opt) {
+    if (index == kEditorScaleIndex && value == kEditorScaleValue) {
+        if (!editor) return 0;
+        editor->setHostScale(opt);
+        return 1;
+    }
     if (index != kStatusQueryIndex || value != kStatusQueryValue || !ptr) return 0;
     auto* status = static_cast<GameStatus*>(ptr);
     if (status->size != int32_t(sizeof(GameStatus))) return 0;

@@ -5,6 +5,7 @@
 
 #include "gui/EditorOwner.h"
 #include "interface/EffectRecord.h"
+#include "interface/Opcodes.h"
 
 class EditorBase;
 
@@ -92,6 +93,9 @@ private:
         explicit OwnerLink(PluginEffect& effect) : effect(effect) {}
         void setEditor(EditorBase* editor) override { effect.setEditor(editor); }
         void hostIdle() override { effect.hostIdle(); }
+        bool sizeWindow(int32_t width, int32_t height) override {
+            return effect.callHost(hostSizeWindow, width, height) != 0;
+        }
 
     private:
         PluginEffect& effect;

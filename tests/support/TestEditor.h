@@ -8,7 +8,7 @@ class TestEditor : public EditorBase {
 public:
     explicit TestEditor(PluginEffect* effect, bool* destroyed = nullptr)
         : EditorBase(effect ? effect->editorOwner() : nullptr), destroyed(destroyed) {
-        rect = {0, 0, 214, 302};
+        setEditorSize(302, 214);
     }
     ~TestEditor() override {
         if (destroyed) *destroyed = true;
