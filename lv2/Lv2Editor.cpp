@@ -1,6 +1,7 @@
 #include "lv2/Lv2Editor.h"
 
 #include <X11/Xlib.h>
+#include <lv2/atom/atom.h>
 #include <lv2/instance-access/instance-access.h>
 
 #include <cstdint>
@@ -34,6 +35,10 @@ Lv2Editor* Lv2Editor::open(const LV2_Feature* const* features, LV2UI_Widget* wid
     auto* effect = static_cast<Lv2Effect*>(
         const_cast<void*>(featureData(features, LV2_INSTANCE_ACCESS_URI)));
     if (!parent || !effect || !widget) return nullptr;
+    // The host's scale sets the zoom before the window is made at its size.
+    if (auto* scale = static_cast<const float*>(
+            optionValue(features, LV2_UI__scaleFactor, LV2_ATOM__Float, sizeof(float))))
+        effect->dispatch(opVendorSpecific, kEditorScaleIndex, kEditorScaleValue, nullptr, *scale);
     if (effect->dispatch(opEditorOpen, 0, 0, parent) == 0) return nullptr;
     auto* editor = new (std::nothrow) Lv2Editor(*effect);
     if (!editor) {

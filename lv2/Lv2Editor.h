@@ -11,7 +11,8 @@ class Lv2Effect;
 class Lv2Editor {
 public:
     // Null when the host lacks a required feature or the editor cannot open.
-    // Tells a host that can hear it the editor's fixed size.
+    // Shows at the host's ui:scaleFactor where it gives one, and tells a
+    // host that can hear it the editor's fixed size at that zoom.
     static Lv2Editor* open(const LV2_Feature* const* features, LV2UI_Widget* widget);
     ~Lv2Editor();  // closes the editor
     Lv2Editor(const Lv2Editor&) = delete;

@@ -2,10 +2,9 @@
 
 #include <lv2/atom/atom.h>
 #include <lv2/buf-size/buf-size.h>
-#include <lv2/options/options.h>
-#include <lv2/urid/urid.h>
 
 #include <cmath>
+#include <initializer_list>
 #include <new>
 
 #include "interface/Opcodes.h"
@@ -20,21 +19,12 @@ intptr_t adapterCallback(EffectRecord*, int32_t opcode, int32_t, intptr_t, void*
 
 // The host's nominal block length, else its largest; 0 when it names neither.
 int32_t blockSizeOption(const LV2_Feature* const* features) {
-    auto* map = static_cast<const LV2_URID_Map*>(featureData(features, LV2_URID__map));
-    auto* option = static_cast<const LV2_Options_Option*>(featureData(features, LV2_OPTIONS__options));
-    if (!map || !option) return 0;
-    LV2_URID intType = map->map(map->handle, LV2_ATOM__Int);
-    LV2_URID nominal = map->map(map->handle, LV2_BUF_SIZE__nominalBlockLength);
-    LV2_URID largest = map->map(map->handle, LV2_BUF_SIZE__maxBlockLength);
-    int32_t found = 0;
-    for (; option->key || option->value; ++option) {
-        if (option->type != intType || option->size != sizeof(int32_t) || !option->value) continue;
-        int32_t frames = *static_cast<const int32_t*>(option->value);
-        if (frames <= 0) continue;
-        if (option->key == nominal) return frames;
-        if (option->key == largest) found = frames;
+    for (const char* key : {LV2_BUF_SIZE__nominalBlockLength, LV2_BUF_SIZE__maxBlockLength}) {
+        auto* frames = static_cast<const int32_t*>(
+            optionValue(features, key, LV2_ATOM__Int, sizeof(int32_t)));
+        if (frames && *frames > 0) return *frames;
     }
-    return found;
+    return 0;
 }
 }  // namespace
 
