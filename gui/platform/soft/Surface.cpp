@@ -88,15 +88,29 @@ void Surface::fillSpan(int32_t y, int32_t x0, int32_t x1, Pixel pixel) {
     if (x0 < x1) std::fill(row(y) + x0, row(y) + x1, pixel);
 }
 
-// Each source row is widened once and the widened row copied down.
-void zoomInto(Surface& target, const Surface& source, const platform::Box& area, int32_t zoom) {
-    auto width = size_t(area.right - area.left) * size_t(zoom);
+namespace {
+// Each source row is widened once and the widened row copied down. The
+// zoom is a constant here, so widening a pixel is `zoom` plain stores.
+template <int32_t zoom>
+void zoomRows(Surface& target, const Surface& source, const platform::Box& area) {
+    auto width = size_t(area.right - area.left) * zoom;
     for (int32_t y = area.top; y < area.bottom; ++y) {
         const Pixel* from = source.row(y) + area.left;
-        Pixel* first = target.row(y * zoom) + size_t(area.left) * size_t(zoom);
-        for (Pixel* to = first; to < first + width; to += zoom) std::fill_n(to, zoom, *from++);
+        Pixel* first = target.row(y * zoom) + size_t(area.left) * zoom;
+        for (size_t x = 0; x < width; x += zoom, ++from)
+            for (int32_t copy = 0; copy < zoom; ++copy) first[x + size_t(copy)] = *from;
         for (int32_t copy = 1; copy < zoom; ++copy)
-            std::copy_n(first, width, target.row(y * zoom + copy) + size_t(area.left) * size_t(zoom));
+            std::copy_n(first, width, target.row(y * zoom + copy) + size_t(area.left) * zoom);
+    }
+}
+}  // namespace
+
+void zoomInto(Surface& target, const Surface& source, const platform::Box& area, int32_t zoom) {
+    switch (zoom) {
+    case 2: return zoomRows<2>(target, source, area);
+    case 3: return zoomRows<3>(target, source, area);
+    case 4: return zoomRows<4>(target, source, area);
+    default: return;
     }
 }
 
