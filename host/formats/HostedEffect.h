@@ -22,7 +22,7 @@ public:
     // Two channels in, two out, `out` replaced.
     virtual void process(float** in, float** out, int32_t frames) = 0;
     // Whether the effect also has a process that adds to `out`; false with
-    // `why` when not.
+    // `why` when not, and then `accumulate` is never called.
     virtual bool accumulates(std::string& why) = 0;
     virtual void accumulate(float** in, float** out, int32_t frames) = 0;
 

@@ -23,7 +23,8 @@ std::unique_ptr<Lv2HostedPlugin> Lv2HostedPlugin::load(const std::string& name,
     return effect;
 }
 
-// Every block is at most the block size, so its length is bounded too.
+// The options are filled in at each start. Every block is at most the block
+// size, so its length is bounded too.
 Lv2HostedPlugin::Lv2HostedPlugin(std::unique_ptr<FoundPlugin> found)
     : found(std::move(found)),
       features({{LV2_URID__map, urids.data()},

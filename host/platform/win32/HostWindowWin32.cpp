@@ -8,6 +8,13 @@
 namespace {
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
+// The window's outer size for an inside of `width` by `height`.
+SIZE outerSize(int32_t width, int32_t height) {
+    RECT frame{0, 0, width, height};
+    AdjustWindowRect(&frame, kStyle, FALSE);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 bool userClosed = false;
 
 LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -42,9 +49,8 @@ public:
     void resize(int32_t newWidth, int32_t newHeight) override {
         width = newWidth;
         height = newHeight;
-        RECT frame{0, 0, width, height};
-        AdjustWindowRect(&frame, kStyle, FALSE);
-        SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+        const SIZE outer = outerSize(width, height);
+        SetWindowPos(window, nullptr, 0, 0, outer.cx, outer.cy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
@@ -131,11 +137,9 @@ std::unique_ptr<HostWindow> HostWindow::create(int32_t width, int32_t height, co
         windowClass.lpszClassName = "SkyrunHostWindow";
         registered = RegisterClassA(&windowClass) != 0;
     }
-    RECT frame{0, 0, width, height};
-    AdjustWindowRect(&frame, kStyle, FALSE);
-    HWND window = CreateWindowExA(0, "SkyrunHostWindow", title, kStyle, 0, 0,
-                                  frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                                  nullptr, instance, nullptr);
+    const SIZE outer = outerSize(width, height);
+    HWND window = CreateWindowExA(0, "SkyrunHostWindow", title, kStyle, 0, 0, outer.cx, outer.cy,
+                                  nullptr, nullptr, instance, nullptr);
     if (!window) {
         error = "cannot create a window";
         return nullptr;
