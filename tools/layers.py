@@ -75,7 +75,7 @@ def allowed(source, target, included):
         return True
     if source in HOST_RANK:
         if target in HOST_RANK:
-            return HOST_RANK[target] <= HOST_RANK[source]
+            return HOST_RANK[target] < HOST_RANK[source]
         return (target == "interface" or bool(SHARED_WITH_HOST.match(included)) or
                 included == X11_DISPLAY)
     if source in ONLY_ENTRY:
@@ -98,7 +98,8 @@ def scan(root):
             continue
         text = file.read_text(errors="replace")
         if source in HOST_RANK and not relative.startswith(HOST_LV2):
-            wrong += [f"{relative}: includes <{name}/...>" for name in LV2_HEADER.findall(text)]
+            wrong += [f"{relative}: includes <{name}/...> outside {HOST_LV2}"
+                      for name in LV2_HEADER.findall(text)]
         for included in INCLUDE.findall(text):
             target = folder_of(included)
             if target is None:
