@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "host/io/SilentOutput.h"
+
 namespace {
 constexpr double kPi = 3.14159265358979323846;
 }
@@ -23,7 +25,7 @@ bool AudioStream::startOnDevice(std::string& error) {
 }
 
 void AudioStream::startPaced() {
-    output = AudioOutput::openSilent(
+    output = openSilentOutput(
         rate, block, [this](float* l, float* r, int32_t frames) { render(l, r, frames); });
 }
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "host/HostedEffect.h"
 #include "host/Timing.h"
-#include "host/platform/AudioFile.h"
+#include "host/formats/HostedEffect.h"
+#include "host/io/AudioFile.h"
 #include "host/platform/AudioOutput.h"
 
 enum class AudioInput { silence, tone };

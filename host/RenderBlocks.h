@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "host/platform/AudioFile.h"
+#include "host/io/AudioFile.h"
 
 // One block through the effect: two channels in, two out.
 using BlockProcess = std::function<void(float** in, float** out, int32_t frames)>;

@@ -1,20 +1,23 @@
 #include "host/Session.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
+
+#include "host/formats/Formats.h"
 
 std::unique_ptr<Session> Session::open(const std::string& module, const char* title,
                                        std::string& error) {
     auto session = std::make_unique<Session>();
-    session->hosted = HostedEffect::load(module, error);
-    // Started first: an LV2 UI tells its size only once made for an instance.
+    session->hosted = loadEffect(module, error);
     if (!session->hosted || !session->hosted->start(kRate, kBlock, error)) return nullptr;
     int32_t width = 0, height = 0;
     if (!session->hosted->editorSize(width, height)) {
         error = "the effect has no editor";
         return nullptr;
     }
-    session->hostWindow = HostWindow::create(width, height, title, error);
+    session->hostWindow =
+        HostWindow::create(std::max(width, 1), std::max(height, 1), title, error);
     if (!session->hostWindow) return nullptr;
     return session;
 }
@@ -22,7 +25,7 @@ std::unique_ptr<Session> Session::open(const std::string& module, const char* ti
 Session::~Session() { finish(); }
 
 bool Session::openEditor() {
-    bool opened = hosted->openEditor(hostWindow->parentHandle());
+    bool opened = hosted->openEditor(*hostWindow);
     editorOpen = true;
     hostWindow->pumpEvents();
     return opened;

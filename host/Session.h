@@ -9,8 +9,8 @@
 #include <string>
 
 #include "host/AudioStream.h"
-#include "host/HostedEffect.h"
 #include "host/Timing.h"
+#include "host/formats/HostedEffect.h"
 #include "host/platform/HostWindow.h"
 
 class Session {
@@ -21,7 +21,8 @@ public:
 
     // The effect started (rate, block size, resume) with its window open and
     // the editor not yet in it; null with `error` saying why: the plug-in, an
-    // effect without an editor, or no window.
+    // effect without an editor, or no window. An editor that tells its size
+    // only once open resizes the window then.
     static std::unique_ptr<Session> open(const std::string& module, const char* title,
                                          std::string& error);
     ~Session();

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <new>
 
+#include "gui/platform/X11Display.h"
 #include "interface/EditorRect.h"
 #include "interface/Opcodes.h"
 #include "lv2/Features.h"
@@ -16,7 +17,7 @@ namespace {
 // The editor's window is the parent's newest child; hosts embed and resize
 // that window, so it is the widget they are given.
 LV2UI_Widget newestChild(void* parent) {
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = platform::openX11Display();
     if (!display) return parent;
     ::Window root, parentOfParent, *children = nullptr;
     unsigned int count = 0;

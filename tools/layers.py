@@ -2,7 +2,9 @@
 """Which folder includes which: prints every folder-to-folder include with
 its count, the module's layers from the bottom up. With --check it exits 1
 when a file of the module includes from a layer above its own, or from a
-sibling it must not know (one platform implementation from the other)."""
+sibling it must not know (one platform implementation from the other), when
+a folder of the host program includes from one above its own, or when a
+host file outside its LV2 format includes an LV2 or lilv header."""
 
 import argparse
 import collections
@@ -24,14 +26,30 @@ LAYERS = [
     ("plugin", 5),
 ]
 RANK = dict(LAYERS)
+# The host program's own layers, bottom to top: OS calls, files and the
+# silent output, the plug-in formats, the session, the commands.
+HOST_LAYERS = [
+    ("host/platform", 0),
+    ("host/io", 1),
+    ("host/formats", 2),
+    ("host", 3),
+    ("host/commands", 4),
+    ("host/main.cpp", 5),  # the program, over its commands
+]
+HOST_RANK = dict(HOST_LAYERS)
+# Only the host's LV2 format speaks LV2 and lilv.
+LV2_HEADER = re.compile(r"^\s*#\s*include\s+<(lv2|lilv)/", re.MULTILINE)
+HOST_LV2 = "host/formats/lv2/"
 # Programs outside the module: the host reaches it only through the host
-# interface, and shares the test desktop's input injection; tests, benchmarks
-# and tools may use every layer. The module never includes the test desktop.
-ONLY_INTERFACE = {"host"}
+# interface, and shares the test desktop's input injection and the X display
+# opening; tests, benchmarks and tools may use every layer. The module never
+# includes the test desktop.
+X11_DISPLAY = "gui/platform/X11Display.h"
 SHARED_WITH_HOST = re.compile(r"^gui/platform/testdesktop/\w*Injection\.h$")
 TEST_ONLY = "gui/platform/testdesktop"
-# The LV2 adapter is a host of the effect too: it sees the host interface and
-# the module's entry, and nothing of the game or the toolkit.
+# The LV2 adapter is a host of the effect too: it sees the host interface,
+# the module's entry and the X display opening, and nothing of the game or
+# the toolkit.
 ONLY_ENTRY = {"lv2"}
 ANYTHING = {"tests", "bench", "tools"}
 
@@ -40,10 +58,12 @@ INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
 
 def folder_of(path):
     """The deepest known folder holding `path` (relative, with slashes)."""
+    if path in HOST_RANK:
+        return path
     parts = path.split("/")[:-1]
     while parts:
         name = "/".join(parts)
-        if name in RANK or name in ONLY_INTERFACE or name in ONLY_ENTRY:
+        if name in RANK or name in HOST_RANK or name in ONLY_ENTRY:
             return name
         parts.pop()
     top = path.split("/")[0]
@@ -53,10 +73,14 @@ def folder_of(path):
 def allowed(source, target, included):
     if source == target or source in ANYTHING:
         return True
-    if source in ONLY_INTERFACE:
-        return target == "interface" or bool(SHARED_WITH_HOST.match(included))
+    if source in HOST_RANK:
+        if target in HOST_RANK:
+            return HOST_RANK[target] < HOST_RANK[source]
+        return (target == "interface" or bool(SHARED_WITH_HOST.match(included)) or
+                included == X11_DISPLAY)
     if source in ONLY_ENTRY:
-        return target == "interface" or included == "plugin/PluginMain.h"
+        return (target == "interface" or included == "plugin/PluginMain.h" or
+                included == X11_DISPLAY)
     if target not in RANK or target == TEST_ONLY:
         return False
     return RANK[target] < RANK[source]
@@ -72,7 +96,11 @@ def scan(root):
         source = folder_of(relative)
         if source is None:
             continue
-        for included in INCLUDE.findall(file.read_text(errors="replace")):
+        text = file.read_text(errors="replace")
+        if source in HOST_RANK and not relative.startswith(HOST_LV2):
+            wrong += [f"{relative}: includes <{name}/...> outside {HOST_LV2}"
+                      for name in LV2_HEADER.findall(text)]
+        for included in INCLUDE.findall(text):
             target = folder_of(included)
             if target is None:
                 continue  # a generated or system-style header
@@ -92,7 +120,7 @@ def main():
     edges, wrong = scan(pathlib.Path(args.root).resolve())
     if not args.check:
         order = ([name for name, _ in reversed(LAYERS)] +
-                 sorted(ONLY_ENTRY | ONLY_INTERFACE | ANYTHING))
+                 [name for name, _ in reversed(HOST_LAYERS)] + sorted(ONLY_ENTRY | ANYTHING))
         for source in order:
             targets = [(t, n) for (s, t), n in edges.items() if s == source]
             if not targets:

@@ -11,7 +11,7 @@
 #include "host/Session.h"
 #include "host/commands/Commands.h"
 #include "host/commands/DemoPlayer.h"
-#include "host/platform/PngFile.h"
+#include "host/io/PngFile.h"
 
 namespace {
 constexpr int32_t kFrameEvery = 3;  // a screenshot every third idle
@@ -62,10 +62,8 @@ int runDemo(const CommandLine& line) {
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
     std::filesystem::create_directories(folder, ignored);
-    if (!std::filesystem::is_directory(folder)) {
-        std::fprintf(stderr, "skyrun-host: %s: cannot make the folder\n", out.string().c_str());
-        return 1;
-    }
+    if (!std::filesystem::is_directory(folder))
+        return failed(out.string(), "cannot make the folder");
     std::string error;
     auto session = Session::open(line.module(), "Skyrun demo", error);
     if (!session) {
@@ -83,8 +81,9 @@ int runDemo(const CommandLine& line) {
             Screenshot shot;
             char name[32];
             std::snprintf(name, sizeof name, "frame_%04d.png", frames++);
-            if (!window.capture(shot) || !writePng((folder / name).string(), shot, error))
-                std::fprintf(stderr, "skyrun-host: cannot save %s\n", name);
+            const std::string path = (folder / name).string();
+            std::string why = "cannot read the window's pixels";
+            if (!window.capture(shot) || !writePng(path, shot, why)) failed(path, why);
         }
         session->effect().gameStatus(status);
         player.act(idle, status);

@@ -11,18 +11,15 @@
 #include "host/InputScript.h"
 #include "host/Session.h"
 #include "host/commands/Commands.h"
-#include "host/platform/PngFile.h"
+#include "host/io/PngFile.h"
 
 namespace {
 bool takeScreenshot(HostWindow& window, const std::string& path) {
     Screenshot shot;
-    std::string error;
-    if (!window.capture(shot) || !writePng(path, shot, error)) {
-        std::fprintf(stderr, "skyrun-host: %s: %s\n", path.c_str(),
-                     error.empty() ? "cannot read the window's pixels" : error.c_str());
-        return false;
-    }
-    return true;
+    std::string why = "cannot read the window's pixels";
+    if (window.capture(shot) && writePng(path, shot, why)) return true;
+    failed(path, why);
+    return false;
 }
 
 int runEditor(const CommandLine& line) {

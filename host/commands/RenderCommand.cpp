@@ -1,14 +1,15 @@
 // `render MODULE --in IN.wav --out OUT.wav [--block N] [--rate R] [--accumulating]`:
 // streams a file through the effect block by block, as a host's offline
-// bounce does; MODULE may be an LV2 plug-in, which has the replacing one only.
+// bounce does; a plug-in of a format without the accumulating callback has
+// the replacing one only.
 
 #include <chrono>
 #include <cstdio>
 
-#include "host/commands/Commands.h"
-#include "host/platform/AudioFile.h"
-#include "host/ModuleEffect.h"
 #include "host/RenderBlocks.h"
+#include "host/commands/Commands.h"
+#include "host/formats/Formats.h"
+#include "host/io/AudioFile.h"
 
 namespace {
 int runRender(const CommandLine& line) {
@@ -27,20 +28,17 @@ int runRender(const CommandLine& line) {
         return failed(in, error);
     }
     if (rate > 0) audio.sampleRate = int(rate);
-    auto effect = HostedEffect::load(line.module(), error);
-    auto* module = dynamic_cast<ModuleEffect*>(effect.get());
-    if (effect && accumulating && !module)
-        error = "an LV2 plug-in has no accumulating callback";
-    if (!effect || !error.empty() || !effect->start(audio.sampleRate, block, error)) {
+    auto effect = loadEffect(line.module(), error);
+    if (!effect || (accumulating && !effect->accumulates(error)) ||
+        !effect->start(audio.sampleRate, block, error)) {
         return failed(line.module(), error);
     }
-    BlockProcess process = [&](float** inputs, float** outputs, int32_t frames) {
-        effect->process(inputs, outputs, frames);
+    const BlockProcess process = [&](float** inputs, float** outputs, int32_t frames) {
+        if (accumulating)
+            effect->accumulate(inputs, outputs, frames);
+        else
+            effect->process(inputs, outputs, frames);
     };
-    if (accumulating)
-        process = [&record = module->record()](float** inputs, float** outputs, int32_t frames) {
-            record.process(&record, inputs, outputs, frames);
-        };
 
     StereoAudio output;
     output.sampleRate = audio.sampleRate;

@@ -1,7 +1,7 @@
 #pragma once
 // Where a session's audio goes: the output asks for blocks of stereo
 // samples on a thread of its own and the render function fills them. The
-// sound device plays them; the silent output asks at the same pace and
+// sound device plays them; io/SilentOutput.h asks at the same pace and
 // drops them.
 
 #include <cstdint>
@@ -16,8 +16,6 @@ public:
     // The sound device when one opens, else null with `error` saying why.
     static std::unique_ptr<AudioOutput> openDevice(int32_t rate, int32_t block, RenderBlock render,
                                                    std::string& error);
-    // Blocks at the device's pace without a device.
-    static std::unique_ptr<AudioOutput> openSilent(int32_t rate, int32_t block, RenderBlock render);
     // Returns once no block is being rendered any more.
     virtual ~AudioOutput() = default;
 };

@@ -29,6 +29,9 @@ public:
     // tears its window down before closing the editor; afterwards only
     // pumpEvents may be called.
     virtual void destroyNow() = 0;
+    // Gives the inside of the window this size, for an editor that asks for
+    // its size once open.
+    virtual void resize(int32_t width, int32_t height) = 0;
     // Handles what the window system has queued; false once the user closed the window.
     virtual bool pumpEvents() = 0;
     // Whether any window (an editor's, say) still lives inside this one.

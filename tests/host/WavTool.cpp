@@ -10,7 +10,7 @@
 #include <fstream>
 #include <string>
 
-#include "host/platform/AudioFile.h"
+#include "host/io/AudioFile.h"
 
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_PNG

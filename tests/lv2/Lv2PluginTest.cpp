@@ -83,10 +83,10 @@ TEST(Lv2Plugin, RefusesSampleRatesThatAreNotPositive) {
 }
 
 // A URID map of its own: each URI's number is its place in the list.
-struct UridMap {
+struct TestUridMap {
     std::vector<std::string> uris;
     LV2_URID_Map map{this, [](LV2_URID_Map_Handle self, const char* uri) -> LV2_URID {
-                         auto& known = static_cast<UridMap*>(self)->uris;
+                         auto& known = static_cast<TestUridMap*>(self)->uris;
                          for (size_t i = 0; i < known.size(); ++i)
                              if (known[i] == uri) return LV2_URID(i + 1);
                          known.emplace_back(uri);
@@ -98,7 +98,7 @@ struct UridMap {
 // The block size options a host may pass, sound or not: every one gives an
 // instance that runs.
 TEST(Lv2Plugin, RunsWithAnyBlockSizeOptions) {
-    UridMap urid;
+    TestUridMap urid;
     const int32_t nominal = 256, negative = -1;
     const LV2_URID intType = urid(LV2_ATOM__Int), floatType = urid(LV2_ATOM__Float);
     const LV2_URID nominalKey = urid(LV2_BUF_SIZE__nominalBlockLength);

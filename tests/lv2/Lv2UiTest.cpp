@@ -24,20 +24,21 @@
 #include <tuple>
 #include <vector>
 
+#include "gui/platform/X11Display.h"
 #include "tests/lv2/Lv2Binary.h"
 
 namespace {
-struct HostWindow {
-    Display* display = XOpenDisplay(nullptr);
+struct TestHostWindow {
+    Display* display = platform::openX11Display();
     Window window = display ? XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 400,
                                                   300, 0, 0, 0)
                             : 0;
-    HostWindow() {
+    TestHostWindow() {
         if (!display) return;
         XMapWindow(display, window);
         XSync(display, False);
     }
-    ~HostWindow() {
+    ~TestHostWindow() {
         if (!display) return;
         XDestroyWindow(display, window);
         XCloseDisplay(display);
@@ -107,7 +108,7 @@ size_t coloursShown(Display* display, Window window, int width, int height) {
 }
 
 TEST(Lv2Ui, OpensInTheHostsWindowAtTheEditorsSizeAndClosesWithCleanup) {
-    HostWindow host;
+    TestHostWindow host;
     ASSERT_NE(host.display, nullptr) << "no X display";
     ASSERT_NE(bundleBinary().ui, nullptr);
     Lv2Instance instance;
@@ -208,7 +209,7 @@ TEST(Lv2Ui, OpensAtTheHostsScaleFactor) {
 }
 
 TEST(Lv2Ui, GivesNoUiToAHostWithoutTheFeaturesItNeeds) {
-    HostWindow host;
+    TestHostWindow host;
     ASSERT_NE(host.display, nullptr) << "no X display";
     ASSERT_NE(bundleBinary().ui, nullptr);
     Lv2Instance instance;

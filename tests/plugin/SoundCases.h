@@ -47,10 +47,4 @@ Result run(const Case& c);
 
 uint32_t hashWords(const std::vector<uint32_t>& words);  // 32-bit FNV-1a
 
-struct Hashes {
-    uint32_t samples, values, draws;
-    bool operator==(const Hashes&) const = default;
-};
-Hashes hashesOf(const Result& r);
-
 }  // namespace sound_cases

@@ -299,10 +299,9 @@ TEST_F(Synth, AccumulatingAddsWhatReplacingWrites) {
     EXPECT_NE(rep0[5], 0.1f);  // the generators did sound
 }
 
-// A block works on its own copy of the events and runs stretches of frames
-// while the generators keep sounding: one block of 500 frames must sound and
-// end exactly as 500 blocks of one frame, also when the rumble, the gun and
-// the roar end within it, in turn.
+// A block works on its own copy of the events, frame by frame: one block of
+// 500 frames must sound and end exactly as 500 blocks of one frame, also
+// when the rumble, the gun and the roar end within it, in turn.
 TEST_F(Synth, ABlockSoundsAsItsFramesOneByOne) {
     auto endInTurn = [](SoundEvents& e) {
         e.enemyLevel = 0.00105f;       // silent after about 150 frames

@@ -22,14 +22,11 @@
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
-#include <chrono>
-#include <cstdlib>
 #include <cstring>
 #include <map>
-#include <thread>
 
+#include "gui/platform/X11Display.h"
 #include "gui/platform/soft/SoftWindow.h"
-#include "gui/platform/soft/X11Display.h"
 
 namespace soft {
 namespace {
@@ -240,7 +237,7 @@ private:
     }
 
     bool openConnection() {
-        display = openX11Display();
+        display = platform::openX11Display();
         if (!display) return false;
         XSetErrorHandler(noteErrors);
         int event, error;
@@ -363,15 +360,6 @@ private:
     platform::InputReading lastReading;
 };
 }  // namespace
-
-Display* openX11Display() {
-    Display* display = XOpenDisplay(nullptr);
-    for (int retry = 1; !display && retry <= 5 && std::getenv("DISPLAY"); ++retry) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10 * retry));
-        display = XOpenDisplay(nullptr);
-    }
-    return display;
-}
 
 WindowSystem& x11WindowSystem() {
     static X11WindowSystem system;

@@ -12,14 +12,14 @@
 #include "gui/platform/soft/SoftWindow.h"
 
 // Xlib's macros last, after the headers they would clash with.
-#include "gui/platform/soft/X11Display.h"
+#include "gui/platform/X11Display.h"
 
 class X11TestWindow : public testing::Test {
 protected:
     static constexpr int32_t kWidth = 60, kHeight = 40;
 
     void SetUp() override {
-        display = soft::openX11Display();
+        display = platform::openX11Display();
         if (!display) GTEST_SKIP() << "no X display to show windows on";
         parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, kWidth, kHeight,
                                      0, 0, 0);
