@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Linux and 32-bit Windows modules and the host, then plays the
 # game on each for about 20 seconds with audio running: the sound, the
-# screenshots and an animated picture go to out/linux and out/win32. On a
+# screenshots and an animated picture go to out/linux and out/win32, and a
+# shorter run of the Linux module at zoom 2 leaves its pictures in
+# out/linux/frames-2x. On a
 # machine that cannot start 32-bit programs the 64-bit Windows module plays
 # instead, into out/win64.
 set -euo pipefail
@@ -43,6 +45,13 @@ build/linux/host/skyrun-host demo build/linux/Skyrun.so --seconds "$seconds" --o
 animate out/linux
 
 echo
+echo "== Linux module at zoom 2"
+build/linux/host/skyrun-host demo build/linux/Skyrun.so --zoom 2 --seconds 5 --out out/linux/2x
+rm -rf out/linux/frames-2x
+mv out/linux/2x/frames out/linux/frames-2x
+rm -rf out/linux/2x
+
+echo
 echo "== ${windows#win}-bit Windows module under Wine (build/$windows/Skyrun.dll)"
 "build/$windows/wine-run.sh" "build/$windows/host/skyrun-host.exe" demo "build/$windows/Skyrun.dll" \
   --seconds "$seconds" --out "out/$windows" | tr -d '\r'
@@ -53,3 +62,4 @@ echo "The demo's files:"
 for dir in out/linux "out/$windows"; do
   echo "  $dir/demo.wav  $dir/demo.gif  $dir/frames/ ($(ls "$dir"/frames | wc -l) pictures)"
 done
+echo "  out/linux/frames-2x/ ($(ls out/linux/frames-2x | wc -l) pictures at zoom 2)"
