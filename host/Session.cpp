@@ -7,10 +7,11 @@
 #include "host/formats/Formats.h"
 
 std::unique_ptr<Session> Session::open(const std::string& module, const char* title,
-                                       std::string& error) {
+                                       std::string& error, int32_t zoom) {
     auto session = std::make_unique<Session>();
     session->hosted = loadEffect(module, error);
     if (!session->hosted || !session->hosted->start(kRate, kBlock, error)) return nullptr;
+    if (zoom && !session->hosted->setZoom(zoom, error)) return nullptr;
     int32_t width = 0, height = 0;
     if (!session->hosted->editorSize(width, height)) {
         error = "the effect has no editor";

@@ -20,11 +20,12 @@ public:
     static constexpr int32_t kIdleHz = 30;
 
     // The effect started (rate, block size, resume) with its window open and
-    // the editor not yet in it; null with `error` saying why: the plug-in, an
-    // effect without an editor, or no window. An editor that tells its size
-    // only once open resizes the window then.
+    // the editor not yet in it, shown at `zoom` when not 0; null with `error`
+    // saying why: the plug-in, an effect without an editor, a zoom it cannot
+    // be told, or no window. An editor that tells its size only once open
+    // resizes the window then.
     static std::unique_ptr<Session> open(const std::string& module, const char* title,
-                                         std::string& error);
+                                         std::string& error, int32_t zoom = 0);
     ~Session();
 
     bool openEditor();  // in the window, then the window's first events

@@ -57,6 +57,8 @@ int runDemo(const CommandLine& line) {
     const double seconds = line.number("--seconds", 0);
     if (!(seconds > 0 && seconds <= 600))
         return line.wrong("--seconds must be between 0 and 600");
+    int32_t zoom = 0;
+    if (!readZoom(line, zoom)) return line.wrong("--zoom must be 1, 2, 3 or 4");
     const std::filesystem::path out = line.value("--out");
     const std::filesystem::path folder = out / "frames";
     std::error_code ignored;
@@ -65,14 +67,17 @@ int runDemo(const CommandLine& line) {
     if (!std::filesystem::is_directory(folder))
         return failed(out.string(), "cannot make the folder");
     std::string error;
-    auto session = Session::open(line.module(), "Skyrun demo", error);
+    auto session = Session::open(line.module(), "Skyrun demo", error, zoom);
     if (!session) {
         return failed(line.module(), error);
     }
     session->openEditor();
     session->streamAudio(AudioInput::tone, size_t(seconds * Session::kRate) + Session::kBlock);
     HostWindow& window = session->window();
-    DemoPlayer player(window);
+    // START lies at the same place of the picture at any zoom.
+    int32_t width = 0, height = 0;
+    session->effect().editorSize(width, height);
+    DemoPlayer player(window, std::max(width / DemoPlayer::kEditorWidth, 1));
     GameStatus status{};
     int32_t frames = 0;
     session->runIdles(int32_t(seconds * Session::kIdleHz), [&](int32_t idle) {
@@ -107,5 +112,6 @@ const Command demoCommand{
     "demo",
     "plays the game with audio running; writes sound and pictures",
     {{"--seconds", "S", "how long to play, up to 600", true},
-     {"--out", "DIR", "where demo.wav and frames/ go", true}},
+     {"--out", "DIR", "where demo.wav and frames/ go", true},
+     zoomOption},
     runDemo};

@@ -31,7 +31,7 @@ void DemoPlayer::act(int32_t idle, const GameStatus& status) {
         if (status.gameOvers > gameOversSeen) begin(Phase::pressStart, idle);
         break;
     case Phase::pressStart:
-        if (idle - since == 20) window.movePointer(31, 94);
+        if (idle - since == 20) window.movePointer(31 * zoom, 94 * zoom);
         if (idle - since == 21) hold(InputKey::leftButton);
         if (idle - since >= 23) {
             release();

@@ -10,7 +10,8 @@
 
 class DemoPlayer {
 public:
-    explicit DemoPlayer(HostWindow& window) : window(window) {}
+    static constexpr int32_t kEditorWidth = 302;  // at zoom 1
+    DemoPlayer(HostWindow& window, int32_t zoom) : window(window), zoom(zoom) {}
 
     // Before editor idle number `idle`.
     void act(int32_t idle, const GameStatus& status);
@@ -24,6 +25,7 @@ private:
     void hold(InputKey key);
 
     HostWindow& window;
+    int32_t zoom;
     Phase phase = Phase::warmUp;
     int32_t since = 0;
     int32_t gameOversSeen = 0;

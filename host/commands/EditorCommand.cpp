@@ -25,6 +25,8 @@ bool takeScreenshot(HostWindow& window, const std::string& path) {
 int runEditor(const CommandLine& line) {
     const double idles = line.number("--idles", 30);
     if (!(idles >= 0 && idles <= INT32_MAX)) return line.wrong("--idles must be 0 or more");
+    int32_t zoom = 0;
+    if (!readZoom(line, zoom)) return line.wrong("--zoom must be 1, 2, 3 or 4");
     std::vector<InputAction> actions;
     std::string error;
     const std::string script = line.value("--script");
@@ -36,7 +38,7 @@ int runEditor(const CommandLine& line) {
             return failed(script, error.empty() ? "cannot read the file" : error);
         }
     }
-    auto session = Session::open(line.module(), "Skyrun", error);
+    auto session = Session::open(line.module(), "Skyrun", error, zoom);
     if (!session) {
         return failed(line.module(), error);
     }
@@ -70,5 +72,6 @@ const Command editorCommand{
      {"--script", "FILE",
       "input to inject, an action a line: IDLE hold|release KEY, IDLE click BUTTON X Y, "
       "IDLE move X Y, IDLE shot FILE.png"},
-     {"--screenshot", "FILE.png", "the window's picture at the end"}},
+     {"--screenshot", "FILE.png", "the window's picture at the end"},
+     zoomOption},
     runEditor};

@@ -14,8 +14,10 @@ std::atomic<bool> interrupted{false};
 void onInterrupt(int) { interrupted = true; }
 
 int runPlay(const CommandLine& line) {
+    int32_t zoom = 0;
+    if (!readZoom(line, zoom)) return line.wrong("--zoom must be 1, 2, 3 or 4");
     std::string error;
-    auto session = Session::open(line.module(), "Skyrun", error);
+    auto session = Session::open(line.module(), "Skyrun", error, zoom);
     if (!session) {
         return failed(line.module(), error);
     }
@@ -32,5 +34,5 @@ int runPlay(const CommandLine& line) {
 }
 }  // namespace
 
-const Command playCommand{"play", "the game in a window for a person, with live sound", {},
-                          runPlay};
+const Command playCommand{"play", "the game in a window for a person, with live sound",
+                          {zoomOption}, runPlay};

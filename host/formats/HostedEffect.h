@@ -26,6 +26,9 @@ public:
     virtual bool accumulates(std::string& why) = 0;
     virtual void accumulate(float** in, float** out, int32_t frames) = 0;
 
+    // Shows the editor at `zoom` (1 to 4) from its next opening, told the
+    // way a host of the format tells it; false with `error` when it cannot be.
+    virtual bool setZoom(int32_t zoom, std::string& error) = 0;
     // False when the effect has no editor. The size is 0 x 0 for an editor
     // that tells it only once open, by resizing the window.
     virtual bool editorSize(int32_t& width, int32_t& height) = 0;

@@ -8,6 +8,11 @@
 
 using PluginMainProc = EffectRecord* (*)(HostCallback);
 
+// Asks the modules of this process to show their editors at `zoom`, the way
+// the system lets a host: on Linux GDK_SCALE, which every toolkit there
+// honours; false with `error` where a module follows its monitor alone.
+bool askModulesForZoom(int32_t zoom, std::string& error);
+
 class LoadedModule {
 public:
     // Null with `error` set to the cause when the file cannot be loaded as a

@@ -170,7 +170,7 @@ TEST(Lv2Ui, OpensInTheHostsWindowAtTheEditorsSizeAndClosesWithCleanup) {
 // The host's ui:scaleFactor is the zoom the window is made at and the size
 // the host hears; the next opening follows the next scale.
 TEST(Lv2Ui, OpensAtTheHostsScaleFactor) {
-    HostWindow host;
+    TestHostWindow host;
     ASSERT_NE(host.display, nullptr) << "no X display";
     ASSERT_NE(bundleBinary().ui, nullptr);
     Lv2Instance instance;

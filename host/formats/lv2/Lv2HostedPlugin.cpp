@@ -114,6 +114,12 @@ bool Lv2HostedPlugin::accumulates(std::string& why) {
     return false;
 }
 
+bool Lv2HostedPlugin::setZoom(int32_t zoom, std::string& error) {
+    if (!ui) error = "the plug-in has no UI this host can show";
+    if (ui) ui->setScale(float(zoom));
+    return ui != nullptr;
+}
+
 bool Lv2HostedPlugin::editorSize(int32_t& width, int32_t& height) {
     width = height = 0;
     return ui != nullptr;

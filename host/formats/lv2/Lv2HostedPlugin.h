@@ -31,6 +31,8 @@ public:
     void process(float** in, float** out, int32_t frames) override;
     bool accumulates(std::string& why) override;
     void accumulate(float**, float**, int32_t) override {}
+    // Through the UI's ui:scaleFactor option.
+    bool setZoom(int32_t zoom, std::string& error) override;
     // Known once the UI is open: it asks for its size then.
     bool editorSize(int32_t& width, int32_t& height) override;
     bool openEditor(HostWindow& window) override;

@@ -1,6 +1,7 @@
 #include "host/formats/lv2/Lv2HostedUi.h"
 
 #include <dlfcn.h>
+#include <lv2/atom/atom.h>
 #include <lv2/instance-access/instance-access.h>
 #include <lv2/urid/urid.h>
 
@@ -13,13 +14,21 @@ void ignoreWrite(LV2UI_Controller, uint32_t, uint32_t, uint32_t, const void*) {}
 // and ui:fixedSize hold by themselves, as the host's window keeps the size
 // the UI asks for.
 Lv2HostedUi::Lv2HostedUi(UridMap& map)
-    : features({{LV2_UI__parent, nullptr},
+    : urids(map),
+      features({{LV2_UI__parent, nullptr},
                 {LV2_INSTANCE_ACCESS_URI, nullptr},
                 {LV2_UI__resize, &resize},
                 {LV2_UI__idleInterface, nullptr},
                 {LV2_URID__map, map.data()},
                 {LV2_UI__noUserResize, nullptr},
-                {LV2_UI__fixedSize, nullptr}}) {}
+                {LV2_UI__fixedSize, nullptr},
+                {LV2_OPTIONS__options, options}}) {}
+
+void Lv2HostedUi::setScale(float newScale) {
+    scale = newScale;
+    options[0] = {LV2_OPTIONS_INSTANCE, 0, urids.map(LV2_UI__scaleFactor), sizeof scale,
+                  urids.map(LV2_ATOM__Float), &scale};
+}
 
 std::unique_ptr<Lv2HostedUi> Lv2HostedUi::find(FoundPlugin& found, UridMap& map) {
     LilvUIs* uis = lilv_plugin_get_uis(found.plugin());

@@ -5,6 +5,7 @@
 // and is stepped through its idle interface.
 
 #include <lv2/core/lv2.h>
+#include <lv2/options/options.h>
 #include <lv2/ui/ui.h>
 
 #include <cstdint>
@@ -28,6 +29,8 @@ public:
     // Opens the UI inside `window` for the DSP `instance`; the window takes
     // the size the UI asks for.
     bool open(HostWindow& window, LV2_Handle instance);
+    // The ui:scaleFactor the UI is given from its next opening.
+    void setScale(float scale);
     void idle();
     void close();
 
@@ -43,5 +46,9 @@ private:
     const LV2UI_Idle_Interface* idleInterface = nullptr;
     LV2UI_Resize resize{this, &Lv2HostedUi::resized};
     HostWindow* shownIn = nullptr;
+    UridMap& urids;
+    float scale = 0.0f;
+    // The scale when one is set, then the end of the list.
+    LV2_Options_Option options[2] = {};
     Lv2Features features;
 };

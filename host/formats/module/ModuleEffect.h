@@ -28,6 +28,9 @@ public:
     void process(float** in, float** out, int32_t frames) override;
     bool accumulates(std::string&) override { return true; }
     void accumulate(float** in, float** out, int32_t frames) override;
+    bool setZoom(int32_t zoom, std::string& error) override {
+        return askModulesForZoom(zoom, error);
+    }
     bool editorSize(int32_t& width, int32_t& height) override;
     bool openEditor(HostWindow& window) override;
     void idleEditor() override;

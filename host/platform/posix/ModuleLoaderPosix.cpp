@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 #include "host/platform/ModuleLoader.h"
@@ -35,3 +36,7 @@ std::unique_ptr<LoadedModule> LoadedModule::load(const std::string& path, std::s
 }
 
 LoadedModule::~LoadedModule() { dlclose(handle); }
+
+bool askModulesForZoom(int32_t zoom, std::string&) {
+    return setenv("GDK_SCALE", std::to_string(zoom).c_str(), 1) == 0;
+}

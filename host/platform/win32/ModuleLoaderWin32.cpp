@@ -43,3 +43,8 @@ std::unique_ptr<LoadedModule> LoadedModule::load(const std::string& path, std::s
 }
 
 LoadedModule::~LoadedModule() { FreeLibrary(static_cast<HMODULE>(handle)); }
+
+bool askModulesForZoom(int32_t, std::string& error) {
+    error = "--zoom cannot be applied to a module on Windows: it follows its monitor's DPI";
+    return false;
+}
