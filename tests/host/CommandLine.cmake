@@ -23,8 +23,9 @@ expect(2 err "^Usage: skyrun-host COMMAND")
 expect(2 err "^skyrun-host: unknown command 'bogus'\nUsage: skyrun-host COMMAND" bogus)
 
 foreach(command info render editor demo play check)
+  # --help anywhere, even after a module and an unknown option, prints the usage.
   expect(0 out "^usage: skyrun-host ${command} MODULE.*\n  --help +prints this text\n$"
-    ${command} --help)
+    ${command} ${MODULE} --bogus --help)
   # Wherever it stands, an unknown option is named and nothing runs.
   expect(2 err
     "^skyrun-host ${command}: unknown option '--bogus'\nusage: skyrun-host ${command} MODULE[^\n]*\n$"
