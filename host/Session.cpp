@@ -1,7 +1,6 @@
 #include "host/Session.h"
 
 #include <chrono>
-#include <thread>
 
 std::unique_ptr<Session> Session::open(const std::string& module, const char* title,
                                        std::string& error) {
@@ -50,12 +49,12 @@ void Session::stopAudio() {
 }
 
 void Session::runIdles(int32_t count, const std::function<bool(int32_t idle)>& beforeIdle) {
-    auto tick = std::chrono::steady_clock::now();
+    IdleClock::TimePoint tick = clock->now();
     for (int32_t idle = 0; count < 0 || idle < count; ++idle) {
         if (!hostWindow->pumpEvents() || (beforeIdle && !beforeIdle(idle))) break;
         if (idle > 0) {
             tick += std::chrono::microseconds(1000000 / kIdleHz);
-            std::this_thread::sleep_until(tick);
+            clock->sleepUntil(tick);
         }
         idleTimes.measure([this] { hosted->idleEditor(); });
     }

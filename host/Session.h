@@ -10,6 +10,7 @@
 
 #include "host/AudioStream.h"
 #include "host/HostedEffect.h"
+#include "host/IdleClock.h"
 #include "host/Timing.h"
 #include "host/platform/HostWindow.h"
 
@@ -24,6 +25,11 @@ public:
     // effect without an editor, or no window.
     static std::unique_ptr<Session> open(const std::string& module, const char* title,
                                          std::string& error);
+    Session() = default;
+    // Over an effect already started and its window, idling by `clock`.
+    Session(std::unique_ptr<HostedEffect> effect, std::unique_ptr<HostWindow> window,
+            std::shared_ptr<IdleClock> clock)
+        : hosted(std::move(effect)), hostWindow(std::move(window)), clock(std::move(clock)) {}
     ~Session();
 
     bool openEditor();  // in the window, then the window's first events
@@ -56,6 +62,7 @@ private:
     std::unique_ptr<HostedEffect> hosted;
     std::unique_ptr<HostWindow> hostWindow;
     std::unique_ptr<AudioStream> stream;
+    std::shared_ptr<IdleClock> clock = std::make_shared<IdleClock>();
     Timing idleTimes;
     bool editorOpen = false;
 };

@@ -1,0 +1,105 @@
+// The session's pace and the demo's input, on a clock and an effect of the
+// test's own: idles 1/30 s apart on the clock, however long each takes, and
+// the input tone continuous from block to block.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "host/Session.h"
+
+namespace {
+using std::chrono::microseconds;
+
+// Time passes only while the session sleeps or an idle works.
+class TestClock : public IdleClock {
+public:
+    TimePoint now() override { return time; }
+    void sleepUntil(TimePoint when) override { time = std::max(time, when); }
+    TimePoint time{};
+};
+
+// Notes when each idle starts and spends `work` in it; keeps the input of every block.
+class TestEffect : public HostedEffect {
+public:
+    TestEffect(std::shared_ptr<TestClock> clock, microseconds work) : clock(clock), work(work) {}
+    bool start(int32_t, int32_t, std::string&) override { return true; }
+    void stop() override {}
+    void process(float** in, float**, int32_t frames) override {
+        for (int c = 0; c < 2; ++c) input[c].insert(input[c].end(), in[c], in[c] + frames);
+    }
+    bool editorSize(int32_t&, int32_t&) override { return true; }
+    bool openEditor(void*) override { return true; }
+    void idleEditor() override {
+        idleStarts.push_back(std::chrono::duration_cast<microseconds>(clock->time - began).count());
+        clock->time += work;
+    }
+    void closeEditor() override {}
+    bool gameStatus(GameStatus&) override { return false; }
+
+    std::shared_ptr<TestClock> clock;
+    const IdleClock::TimePoint began = clock->time;
+    microseconds work;
+    std::vector<long> idleStarts;  // microseconds
+    std::vector<float> input[2];
+};
+
+class OpenWindow : public HostWindow {
+public:
+    void* parentHandle() override { return nullptr; }
+    void destroyNow() override {}
+    bool pumpEvents() override { return true; }
+    bool hasChildWindows() override { return false; }
+    bool capture(Screenshot&) override { return false; }
+    void movePointer(int32_t, int32_t) override {}
+
+protected:
+    void inject(InputKey, bool) override {}
+};
+
+TEST(Session, IdlesAThirtiethOfASecondApartOnTheClock) {
+    const struct {
+        const char* name;
+        long work;      // microseconds each idle takes
+        int32_t count;  // negative: no end
+        int32_t stopBefore;
+        std::vector<long> starts;
+    } cases[] = {
+        {"idles taking no time", 0, 4, -1, {0, 33333, 66666, 99999}},
+        {"idles taking 10 ms", 10000, 4, -1, {0, 33333, 66666, 99999}},
+        {"stopped before idle 2", 10000, -1, 2, {0, 33333}},
+    };
+    for (const auto& c : cases) {
+        auto clock = std::make_shared<TestClock>();
+        auto effect = std::make_unique<TestEffect>(clock, microseconds(c.work));
+        TestEffect& seen = *effect;
+        Session session(std::move(effect), std::make_unique<OpenWindow>(), clock);
+        session.runIdles(c.count, [&](int32_t idle) { return idle != c.stopBefore; });
+        EXPECT_EQ(seen.idleStarts, c.starts) << c.name;
+    }
+}
+
+TEST(AudioStream, TheInputToneRunsOnAcrossBlocks) {
+    // A 220 Hz tone of amplitude 0.1 moves by at most this from one sample to the next.
+    const float largestStep = float(0.1 * 2 * std::numbers::pi * 220 / 44100) * 1.001f;
+    const std::vector<int32_t> blockLists[] = {{512, 512, 512}, {300, 1, 512, 77, 512}};
+    for (const auto& blocks : blockLists) {
+        TestEffect effect(std::make_shared<TestClock>(), microseconds(0));
+        AudioStream stream(effect, 44100, 512, AudioInput::tone, 0);
+        std::vector<float> left(512), right(512);
+        for (int32_t frames : blocks) stream.render(left.data(), right.data(), frames);
+        for (const std::vector<float>& channel : effect.input) {
+            float peak = 0;
+            for (size_t i = 1; i < channel.size(); ++i) {
+                peak = std::max(peak, std::abs(channel[i]));
+                ASSERT_LE(std::abs(channel[i] - channel[i - 1]), largestStep)
+                    << "frame " << i << " of " << blocks.size() << " blocks";
+            }
+            EXPECT_NEAR(peak, 0.1f, 0.001f);
+        }
+    }
+}
+}  // namespace
