@@ -1,6 +1,7 @@
 // What the X11 window system sends to the server: only the rectangle drawn
 // since the window was last shown, and the whole window again on an
-// exposure. Read back from the server on a connection of the test's own.
+// exposure; and a window whose peer went first keeps its picture. Read back
+// from the server on a connection of the test's own.
 // Software platform with a display only.
 
 #ifndef _WIN32
@@ -47,6 +48,12 @@ protected:
     uint32_t pictureAt(int32_t x, int32_t y) {
         platform::ColorRef color = platform::desktop::windowPixel(child, x, y);
         return (color & 0xFF) << 16 | (color & 0xFF00) | (color >> 16 & 0xFF);
+    }
+    std::vector<uint32_t> picture() {
+        std::vector<uint32_t> pixels;
+        for (int32_t y = 0; y < kHeight; ++y)
+            for (int32_t x = 0; x < kWidth; ++x) pixels.push_back(pictureAt(x, y));
+        return pixels;
     }
     // Whether the server shows the window's picture everywhere inside `area`.
     bool showsPictureIn(const Box& area) {
@@ -101,6 +108,27 @@ TEST_F(X11Present, AMovedSpriteSendsOnlyWhereItWasAndIsAndAnExposureSendsAll) {
         platform::dispatchPendingMessages();
         return showsPictureIn(whole);
     }));
+}
+
+// The host destroyed its window, and the peer with it, before the module's
+// window went: to its end the window keeps what was drawn into it.
+TEST_F(X11Present, AWindowWhosePeerWentFirstKeepsItsPicture) {
+    Dc dc = platform::getDc(child);
+    fill(dc, {0, 0, kWidth, kHeight}, kGrey);
+    fill(dc, {10, 10, 22, 22}, kRed);
+    platform::releaseDc(child, dc);
+    const std::vector<uint32_t> drawn = picture();
+    std::vector<uint32_t> atDestroy;
+    onDestroy = [&] { atDestroy = picture(); };
+    XDestroyWindow(display, parent);
+    XSync(display, False);
+    parent = 0;
+    ASSERT_TRUE(waitFor([&] {
+        platform::dispatchPendingMessages();
+        return !atDestroy.empty();
+    }));
+    child = nullptr;
+    EXPECT_EQ(atDestroy, drawn);
 }
 
 #endif
