@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -13,32 +12,23 @@
 #include "host/platform/AudioFile.h"
 
 namespace {
-std::string little(uint32_t value, int bytes) {
+// Values as their bytes lie in a file: little-endian, as on every target.
+template <typename Value>
+std::string bytes(std::initializer_list<Value> values) {
     std::string out;
-    for (int i = 0; i < bytes; ++i) out += char(value >> (8 * i) & 0xFF);
-    return out;
-}
-std::string pcm16(std::initializer_list<int16_t> samples) {
-    std::string out;
-    for (int16_t sample : samples) out += little(uint16_t(sample), 2);
-    return out;
-}
-std::string float32(std::initializer_list<float> samples) {
-    std::string out;
-    for (float sample : samples) out += little(std::bit_cast<uint32_t>(sample), 4);
+    for (Value value : values) out.append(reinterpret_cast<const char*>(&value), sizeof value);
     return out;
 }
 // An odd-sized chunk is followed by a pad byte.
 std::string chunk(const char* id, const std::string& body) {
-    return id + little(uint32_t(body.size()), 4) + body + std::string(body.size() % 2, '\0');
+    return id + bytes({uint32_t(body.size())}) + body + std::string(body.size() % 2, '\0');
 }
 std::string format(uint16_t tag, uint16_t channels, uint32_t rate, uint16_t bits) {
-    uint16_t align = uint16_t(channels * bits / 8);
-    return chunk("fmt ", little(tag, 2) + little(channels, 2) + little(rate, 4) +
-                             little(rate * align, 4) + little(align, 2) + little(bits, 2));
+    auto align = uint16_t(channels * bits / 8);
+    return chunk("fmt ", bytes({tag, channels}) + bytes({rate, rate * align}) + bytes({align, bits}));
 }
 std::string wav(const std::string& chunks) {
-    return "RIFF" + little(uint32_t(4 + chunks.size()), 4) + "WAVE" + chunks;
+    return "RIFF" + bytes({uint32_t(4 + chunks.size())}) + "WAVE" + chunks;
 }
 
 TEST(AudioFile, ReadsHandMadeFilesAsTheSamplesTheyHold) {
@@ -50,12 +40,12 @@ TEST(AudioFile, ReadsHandMadeFilesAsTheSamplesTheyHold) {
     } cases[] = {
         {"16-bit stereo after an odd-sized chunk",
          wav(format(1, 2, 8000, 16) + chunk("JUNK", "odd") +
-             chunk("data", pcm16({-32768, 16384, 32767, -1}))),
+             chunk("data", bytes<int16_t>({-32768, 16384, 32767, -1}))),
          8000, {-1.0f, 0.999969482421875f}, {0.5f, -0.000030517578125f}},
-        {"16-bit mono", wav(format(1, 1, 22050, 16) + chunk("data", pcm16({-16384, 0, 8192}))),
+        {"16-bit mono", wav(format(1, 1, 22050, 16) + chunk("data", bytes<int16_t>({-16384, 0, 8192}))),
          22050, {-0.5f, 0.0f, 0.25f}, {-0.5f, 0.0f, 0.25f}},
         {"32-bit float stereo",
-         wav(format(3, 2, 48000, 32) + chunk("data", float32({0.25f, -1.5f, 1e-3f, 0.0f}))),
+         wav(format(3, 2, 48000, 32) + chunk("data", bytes({0.25f, -1.5f, 1e-3f, 0.0f}))),
          48000, {0.25f, 1e-3f}, {-1.5f, 0.0f}},
     };
     for (const auto& c : cases) {

@@ -40,4 +40,7 @@ expect(2 err "^skyrun-host demo: --seconds must be between 0 and 600\n"
   demo --seconds 0 --out dir ${MODULE})
 expect(2 err "^skyrun-host render: --block must be between 1 and 1048576\n"
   render ${MODULE} --block 12x --in a.wav --out b.wav)
+# Of a repeated option the last one counts, here the --block out of range.
+expect(2 err "^skyrun-host render: --block must be between"
+  render ${MODULE} --block 300 --block 0 --in a.wav --out b.wav)
 expect(2 err "^skyrun-host check: --only takes a check's number" check ${MODULE} --only 99)

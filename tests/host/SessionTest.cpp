@@ -1,6 +1,6 @@
 // The session's pace and the demo's input, on a clock and an effect of the
 // test's own: idles 1/30 s apart on the clock, however long each takes, and
-// the input tone continuous from block to block.
+// the input tone running on from block to block.
 
 #include <gtest/gtest.h>
 
@@ -12,20 +12,18 @@
 #include "host/Session.h"
 
 namespace {
-using std::chrono::microseconds;
+using std::chrono::duration_cast, std::chrono::microseconds;
 
 // Time passes only while the session sleeps or an idle works.
-class TestClock : public IdleClock {
-public:
+struct TestClock : IdleClock {
     TimePoint now() override { return time; }
     void sleepUntil(TimePoint when) override { time = std::max(time, when); }
     TimePoint time{};
 };
 
-// Notes when each idle starts and spends `work` in it; keeps the input of every block.
-class TestEffect : public HostedEffect {
-public:
-    TestEffect(std::shared_ptr<TestClock> clock, microseconds work) : clock(clock), work(work) {}
+// Notes when each idle starts and works `work` in it; keeps every block's input.
+struct TestEffect : HostedEffect {
+    TestEffect(std::shared_ptr<TestClock> clock, long work) : clock(clock), work(work) {}
     bool start(int32_t, int32_t, std::string&) override { return true; }
     void stop() override {}
     void process(float** in, float**, int32_t frames) override {
@@ -34,51 +32,46 @@ public:
     bool editorSize(int32_t&, int32_t&) override { return true; }
     bool openEditor(void*) override { return true; }
     void idleEditor() override {
-        idleStarts.push_back(std::chrono::duration_cast<microseconds>(clock->time - began).count());
+        idleStarts.push_back(long(duration_cast<microseconds>(clock->time.time_since_epoch()).count()));
         clock->time += work;
     }
     void closeEditor() override {}
     bool gameStatus(GameStatus&) override { return false; }
 
     std::shared_ptr<TestClock> clock;
-    const IdleClock::TimePoint began = clock->time;
     microseconds work;
     std::vector<long> idleStarts;  // microseconds
     std::vector<float> input[2];
 };
 
-class OpenWindow : public HostWindow {
-public:
+struct OpenWindow : HostWindow {
     void* parentHandle() override { return nullptr; }
     void destroyNow() override {}
     bool pumpEvents() override { return true; }
     bool hasChildWindows() override { return false; }
     bool capture(Screenshot&) override { return false; }
     void movePointer(int32_t, int32_t) override {}
-
-protected:
     void inject(InputKey, bool) override {}
 };
 
 TEST(Session, IdlesAThirtiethOfASecondApartOnTheClock) {
     const struct {
-        const char* name;
         long work;      // microseconds each idle takes
         int32_t count;  // negative: no end
         int32_t stopBefore;
         std::vector<long> starts;
     } cases[] = {
-        {"idles taking no time", 0, 4, -1, {0, 33333, 66666, 99999}},
-        {"idles taking 10 ms", 10000, 4, -1, {0, 33333, 66666, 99999}},
-        {"stopped before idle 2", 10000, -1, 2, {0, 33333}},
+        {0, 4, -1, {0, 33333, 66666, 99999}},
+        {10000, 4, -1, {0, 33333, 66666, 99999}},
+        {10000, -1, 2, {0, 33333}},
     };
     for (const auto& c : cases) {
         auto clock = std::make_shared<TestClock>();
-        auto effect = std::make_unique<TestEffect>(clock, microseconds(c.work));
+        auto effect = std::make_unique<TestEffect>(clock, c.work);
         TestEffect& seen = *effect;
         Session session(std::move(effect), std::make_unique<OpenWindow>(), clock);
         session.runIdles(c.count, [&](int32_t idle) { return idle != c.stopBefore; });
-        EXPECT_EQ(seen.idleStarts, c.starts) << c.name;
+        EXPECT_EQ(seen.idleStarts, c.starts) << c.work << " us an idle, " << c.count << " idles";
     }
 }
 
@@ -86,8 +79,8 @@ TEST(AudioStream, TheInputToneRunsOnAcrossBlocks) {
     // A 220 Hz tone of amplitude 0.1 moves by at most this from one sample to the next.
     const float largestStep = float(0.1 * 2 * std::numbers::pi * 220 / 44100) * 1.001f;
     const std::vector<int32_t> blockLists[] = {{512, 512, 512}, {300, 1, 512, 77, 512}};
-    for (const auto& blocks : blockLists) {
-        TestEffect effect(std::make_shared<TestClock>(), microseconds(0));
+    for (const std::vector<int32_t>& blocks : blockLists) {
+        TestEffect effect(std::make_shared<TestClock>(), 0);
         AudioStream stream(effect, 44100, 512, AudioInput::tone, 0);
         std::vector<float> left(512), right(512);
         for (int32_t frames : blocks) stream.render(left.data(), right.data(), frames);

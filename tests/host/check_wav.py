@@ -1,53 +1,43 @@
 #!/usr/bin/env python3
-"""Checks a WAV file the host wrote with libsndfile, a reader that is not the
-host's: it opens as FRAMES frames of 32-bit float stereo at RATE, and its
-header obeys the format's rules (libsndfile notes a byte rate or data size
-that should be something else; the RIFF size and block align are checked
-here from the values it read).
-
-    check_wav.py FILE RATE FRAMES"""
+"""check_wav.py FILE RATE FRAMES: libsndfile, a reader not the host's, opens
+FILE as FRAMES frames of float stereo at RATE, and its header keeps the
+format's rules: no value libsndfile says should be another, and the RIFF
+size and block align that follow from what it read."""
 
 import ctypes
 import ctypes.util
 import re
 import sys
 
-SFM_READ = 0x10
-SFC_GET_LOG_INFO = 0x1001
-SF_FORMAT_WAV_FLOAT = 0x010006
-
 
 class Info(ctypes.Structure):
-    _fields_ = [("frames", ctypes.c_int64), ("samplerate", ctypes.c_int),
-                ("channels", ctypes.c_int), ("format", ctypes.c_int),
-                ("sections", ctypes.c_int), ("seekable", ctypes.c_int)]
+    _fields_ = [("frames", ctypes.c_int64)] + [(name, ctypes.c_int) for name in
+                                               ("rate", "channels", "format", "sections", "seekable")]
 
 
-def main(path, rate, frames):
+def problems(path, rate, frames):
     sndfile = ctypes.CDLL(ctypes.util.find_library("sndfile"))
     sndfile.sf_open.restype = ctypes.c_void_p
     sndfile.sf_open.argtypes = [ctypes.c_char_p, ctypes.c_int, ctypes.POINTER(Info)]
     sndfile.sf_command.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_void_p, ctypes.c_int]
-    sndfile.sf_close.argtypes = [ctypes.c_void_p]
-    info = Info()
-    handle = sndfile.sf_open(path.encode(), SFM_READ, ctypes.byref(info))
+    info, log = Info(), ctypes.create_string_buffer(16384)
+    handle = sndfile.sf_open(path.encode(), 0x10, ctypes.byref(info))  # for reading
     if not handle:
-        return f"{path}: libsndfile cannot open it"
-    log = ctypes.create_string_buffer(16384)
-    sndfile.sf_command(handle, SFC_GET_LOG_INFO, log, len(log))
-    sndfile.sf_close(handle)
+        return ["libsndfile cannot open it"]
+    sndfile.sf_command(handle, 0x1001, log, len(log))  # its log of what it read
     log = log.value.decode()
     read = {name: int(value) for name, value in re.findall(r"^ *(\w[\w/ ]*?) *: (\d+)", log, re.M)}
-    problems = [line.strip() for line in log.splitlines() if "should be" in line]
+    found = [line.strip() for line in log.splitlines() if "should be" in line]
     if read["RIFF"] != read["Length"] - 8:
-        problems.append(f"RIFF size {read['RIFF']} in a file of {read['Length']} bytes")
+        found.append(f"RIFF size {read['RIFF']} in a file of {read['Length']} bytes")
     if read["Block Align"] != read["Channels"] * read["Bit Width"] // 8:
-        problems.append(f"block align {read['Block Align']}")
-    got = (info.format, info.channels, info.samplerate, info.frames)
-    if got != (SF_FORMAT_WAV_FLOAT, 2, rate, frames):
-        problems.append(f"format, channels, rate and frames {got}")
-    return f"{path}: " + "; ".join(problems) + "\n" + log if problems else 0
+        found.append(f"block align {read['Block Align']}")
+    if (info.format, info.channels, info.rate, info.frames) != (0x010006, 2, rate, frames):
+        found.append(f"format {info.format:#x}, {info.channels} channels, {info.rate} Hz, "
+                     f"{info.frames} frames")
+    return found
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1], int(sys.argv[2]), int(sys.argv[3])))
+    found = problems(sys.argv[1], int(sys.argv[2]), int(sys.argv[3]))
+    sys.exit(f"{sys.argv[1]}: " + "; ".join(found) if found else 0)

@@ -1,34 +1,33 @@
 #include "tests/support/RecordingModule.h"
 
+#include <memory>
+
 #include "plugin/PluginMain.h"
 
-namespace {
-intptr_t dispatch(EffectRecord*, int32_t opcode, int32_t index, intptr_t value, void*, float opt) {
-    recordingModule().calls.push_back({opcode, index, value, opt});
-    return 0;
-}
-
-void processReplacing(EffectRecord*, float**, float**, int32_t frames) {
-    recordingModule().calls.push_back(processed(frames));
-}
-}  // namespace
-
 std::ostream& operator<<(std::ostream& out, const RecordCall& call) {
-    if (call.opcode == RecordCall::kProcess) return out << "process(" << call.frames << ")";
-    return out << "opcode " << call.opcode << "(index " << call.index << ", value " << call.value
-               << ", opt " << call.opt << ")";
+    if (call.opcode == RecordCall::kProcess) return out << "process " << call.frames;
+    return out << "opcode " << call.opcode << " (" << call.index << ", " << call.value << ", "
+               << call.opt << ")";
 }
 
-RecordingModule& recordingModule() {
-    static RecordingModule module;
-    return module;
+std::vector<RecordCall>& recordedCalls() {
+    static std::vector<RecordCall> calls;
+    return calls;
 }
 
 extern "C" EffectRecord* pluginMain(HostCallback) {
-    auto& record = recordingModule().records.emplace_back(std::make_unique<EffectRecord>());
+    // Kept to the end: closing a record frees nothing here.
+    static std::vector<std::unique_ptr<EffectRecord>> records;
+    auto& record = records.emplace_back(std::make_unique<EffectRecord>());
     record->magic = kEffectMagic;
-    record->dispatcher = dispatch;
-    record->processReplacing = processReplacing;
+    record->dispatcher = [](EffectRecord*, int32_t opcode, int32_t index, intptr_t value, void*,
+                            float opt) -> intptr_t {
+        recordedCalls().push_back({opcode, index, value, opt});
+        return 0;
+    };
+    record->processReplacing = [](EffectRecord*, float**, float**, int32_t frames) {
+        recordedCalls().push_back({RecordCall::kProcess, 0, 0, 0.0f, frames});
+    };
     record->numInputs = record->numOutputs = 2;
     record->flags = kFlagCanReplacing;
     return record.get();
