@@ -1,6 +1,5 @@
-// The session's pace and the demo's input, on a clock and an effect of the
-// test's own: idles 1/30 s apart on the clock, however long each takes, and
-// the input tone running on from block to block.
+// The session's idles 1/30 s apart on a clock of the test's own, however long
+// each takes; the demo's input tone running on from block to block.
 
 #include <gtest/gtest.h>
 
