@@ -1,8 +1,9 @@
 // What the X11 window system reads of the buttons, keys and pointer: a
 // reading stands while no device reports input, and the next one after a
 // device does sees the change, also when an event pass took that input in;
-// a reading for another window is that window's. The devices are driven through XTest on a
-// connection of the test's own. Software platform with a display only.
+// a reading for another window is that window's. The devices are driven
+// through XTest on a connection of the test's own. Software platform with a
+// display only.
 
 #include <gtest/gtest.h>
 
