@@ -33,10 +33,10 @@ public:
     // Read once stopped.
     const Timing& timing() const { return blockTiming; }
     const StereoAudio& recording() const { return kept; }
-
-private:
+    // One block as the output asks for it, from the output's thread.
     void render(float* left, float* right, int32_t frames);
 
+private:
     HostedEffect& effect;
     const int32_t rate, block;
     const AudioInput input;

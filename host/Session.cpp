@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <thread>
 
 #include "host/formats/Formats.h"
 
@@ -54,12 +53,12 @@ void Session::stopAudio() {
 }
 
 void Session::runIdles(int32_t count, const std::function<bool(int32_t idle)>& beforeIdle) {
-    auto tick = std::chrono::steady_clock::now();
+    IdleClock::TimePoint tick = clock->now();
     for (int32_t idle = 0; count < 0 || idle < count; ++idle) {
         if (!hostWindow->pumpEvents() || (beforeIdle && !beforeIdle(idle))) break;
         if (idle > 0) {
             tick += std::chrono::microseconds(1000000 / kIdleHz);
-            std::this_thread::sleep_until(tick);
+            clock->sleepUntil(tick);
         }
         idleTimes.measure([this] { hosted->idleEditor(); });
     }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "host/AudioStream.h"
+#include "host/IdleClock.h"
 #include "host/Timing.h"
 #include "host/formats/HostedEffect.h"
 #include "host/platform/HostWindow.h"
@@ -26,6 +27,11 @@ public:
     // resizes the window then.
     static std::unique_ptr<Session> open(const std::string& module, const char* title,
                                          std::string& error, int32_t zoom = 0);
+    Session() = default;
+    // Over an effect already started and its window, idling by `clock`.
+    Session(std::unique_ptr<HostedEffect> effect, std::unique_ptr<HostWindow> window,
+            std::shared_ptr<IdleClock> clock)
+        : hosted(std::move(effect)), hostWindow(std::move(window)), clock(std::move(clock)) {}
     ~Session();
 
     bool openEditor();  // in the window, then the window's first events
@@ -58,6 +64,7 @@ private:
     std::unique_ptr<HostedEffect> hosted;
     std::unique_ptr<HostWindow> hostWindow;
     std::unique_ptr<AudioStream> stream;
+    std::shared_ptr<IdleClock> clock = std::make_shared<IdleClock>();
     Timing idleTimes;
     bool editorOpen = false;
 };

@@ -23,8 +23,9 @@ expect(2 err "^Usage: skyrun-host COMMAND")
 expect(2 err "^skyrun-host: unknown command 'bogus'\nUsage: skyrun-host COMMAND" bogus)
 
 foreach(command info render editor demo play check)
+  # --help anywhere, even after a module and an unknown option, prints the usage.
   expect(0 out "^usage: skyrun-host ${command} MODULE.*\n  --help +prints this text\n$"
-    ${command} --help)
+    ${command} ${MODULE} --bogus --help)
   # Wherever it stands, an unknown option is named and nothing runs.
   expect(2 err
     "^skyrun-host ${command}: unknown option '--bogus'\nusage: skyrun-host ${command} MODULE[^\n]*\n$"
@@ -39,4 +40,7 @@ expect(2 err "^skyrun-host demo: --seconds must be between 0 and 600\n"
   demo --seconds 0 --out dir ${MODULE})
 expect(2 err "^skyrun-host render: --block must be between 1 and 1048576\n"
   render ${MODULE} --block 12x --in a.wav --out b.wav)
+# Of a repeated option the last one counts, here the --block out of range.
+expect(2 err "^skyrun-host render: --block must be between"
+  render ${MODULE} --block 300 --block 0 --in a.wav --out b.wav)
 expect(2 err "^skyrun-host check: --only takes a check's number" check ${MODULE} --only 99)

@@ -6,15 +6,14 @@
 #include <lv2/atom/atom.h>
 #include <lv2/buf-size/buf-size.h>
 #include <lv2/options/options.h>
-#include <lv2/urid/urid.h>
 
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include <string>
 #include <vector>
 
 #include "tests/lv2/Lv2Binary.h"
+#include "tests/lv2/TestUridMap.h"
 
 namespace {
 TEST(Lv2Plugin, DescriptorsNameThePluginAndItsUi) {
@@ -81,19 +80,6 @@ TEST(Lv2Plugin, RefusesSampleRatesThatAreNotPositive) {
         EXPECT_NE(instance.handle(), nullptr) << "rate " << rate;
     }
 }
-
-// A URID map of its own: each URI's number is its place in the list.
-struct TestUridMap {
-    std::vector<std::string> uris;
-    LV2_URID_Map map{this, [](LV2_URID_Map_Handle self, const char* uri) -> LV2_URID {
-                         auto& known = static_cast<TestUridMap*>(self)->uris;
-                         for (size_t i = 0; i < known.size(); ++i)
-                             if (known[i] == uri) return LV2_URID(i + 1);
-                         known.emplace_back(uri);
-                         return LV2_URID(known.size());
-                     }};
-    LV2_URID operator()(const char* uri) { return map.map(map.handle, uri); }
-};
 
 // The block size options a host may pass, sound or not: every one gives an
 // instance that runs.

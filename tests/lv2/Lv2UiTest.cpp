@@ -13,19 +13,18 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <set>
-#include <string>
 #include <thread>
 #include <tuple>
 #include <vector>
 
 #include "gui/platform/X11Display.h"
 #include "tests/lv2/Lv2Binary.h"
+#include "tests/lv2/TestUridMap.h"
 
 namespace {
 struct TestHostWindow {
@@ -174,15 +173,8 @@ TEST(Lv2Ui, OpensAtTheHostsScaleFactor) {
     ASSERT_NE(host.display, nullptr) << "no X display";
     ASSERT_NE(bundleBinary().ui, nullptr);
     Lv2Instance instance;
-    std::vector<std::string> uris;
-    LV2_URID_Map map{&uris, [](LV2_URID_Map_Handle handle, const char* uri) {
-                         auto& known = *static_cast<std::vector<std::string>*>(handle);
-                         auto found = std::find(known.begin(), known.end(), uri);
-                         if (found == known.end()) found = known.insert(known.end(), uri);
-                         return LV2_URID(found - known.begin() + 1);
-                     }};
-    LV2_URID scaleKey = map.map(&uris, LV2_UI__scaleFactor);
-    LV2_URID floatType = map.map(&uris, LV2_ATOM__Float);
+    TestUridMap urids;
+    LV2_URID scaleKey = urids(LV2_UI__scaleFactor), floatType = urids(LV2_ATOM__Float);
     for (auto [scale, width, height] : {std::tuple{2.0f, 604, 428}, std::tuple{1.25f, 302, 214}}) {
         LV2_Options_Option options[] = {
             {LV2_OPTIONS_INSTANCE, 0, scaleKey, sizeof(float), floatType, &scale},
@@ -191,7 +183,7 @@ TEST(Lv2Ui, OpensAtTheHostsScaleFactor) {
         LV2_Feature parent{LV2_UI__parent, host.id()};
         LV2_Feature access{LV2_INSTANCE_ACCESS_URI, instance.handle()};
         LV2_Feature resize{LV2_UI__resize, &size.feature};
-        LV2_Feature mapFeature{LV2_URID__map, &map};
+        LV2_Feature mapFeature{LV2_URID__map, &urids.map};
         LV2_Feature optionsFeature{LV2_OPTIONS__options, options};
         const LV2_Feature* features[] = {&parent, &access, &resize, &mapFeature, &optionsFeature,
                                          nullptr};

@@ -149,6 +149,9 @@ public:
     // arriving meanwhile wait for the next pass.
     void dispatchEvents() override {
         eventsJustRead = display != nullptr;
+        // Device input is read off the connection first: events queued
+        // earlier would otherwise keep XPending from reading it.
+        if (display) takeDeviceInput();
         for (int count = display ? XPending(display) : 0; count > 0 && display; --count) {
             XEvent event;
             XNextEvent(display, &event);
@@ -170,10 +173,7 @@ public:
     // there is to know; otherwise the connection is read for device input.
     platform::InputReading readInput(SoftWindow* window) override {
         SoftWindow* askedFor = window && window->system == this && window->peer ? window : nullptr;
-        XEvent event;
-        while (tracksDeviceInput && !eventsJustRead &&
-               XCheckTypedEvent(display, GenericEvent, &event))
-            if (isDeviceInput(event)) readingCurrent = false;
+        if (!eventsJustRead) takeDeviceInput();
         eventsJustRead = false;
         if (!readingCurrent || askedFor != lastAskedFor) {
             lastReading = queryPointer(askedFor);
@@ -229,6 +229,13 @@ private:
         XIEventMask mask{XIAllMasterDevices, int(sizeof bits), bits};
         tracksDeviceInput = XISelectEvents(display, DefaultRootWindow(display), &mask, 1) ==
                             Success;
+    }
+
+    // Reads the connection for device input, which makes the kept reading stale.
+    void takeDeviceInput() {
+        XEvent event;
+        while (tracksDeviceInput && XCheckTypedEvent(display, GenericEvent, &event))
+            if (isDeviceInput(event)) readingCurrent = false;
     }
 
     bool isDeviceInput(const XEvent& event) const {

@@ -1,12 +1,15 @@
 // What the X11 window system reads of the buttons, keys and pointer: a
 // reading stands while no device reports input, and the next one after a
-// device does sees the change. The devices are driven through XTest on a
-// connection of the test's own. Software platform with a display only.
+// device does sees the change, also when an event pass took that input in;
+// a reading for another window is that window's. The devices are driven
+// through XTest on a connection of the test's own. Software platform with a
+// display only.
 
 #include <gtest/gtest.h>
 
 #include <utility>
 
+#include "gui/platform/InputReading.h"
 #include "tests/gui/platform/X11TestWindow.h"
 
 // Xlib's macros last, after the headers they would clash with.
@@ -91,4 +94,34 @@ TEST_F(X11Input, APointerMovedByItsDeviceReadsWhereItNowIs) {
     EXPECT_EQ(pointerInWindow(), std::make_pair(20, 15));
     movePointer(35, 25);
     EXPECT_EQ(pointerInWindow(), std::make_pair(35, 25));
+}
+
+TEST_F(X11Input, AnEventPassThatTookDeviceInputLeavesTheNextReadingFresh) {
+    EXPECT_FALSE(platform::isKeyDown(platform::vkLeftButton));  // a reading to keep
+    for (bool down : {true, false}) {
+        button(1, down);
+        platform::dispatchPendingMessages();
+        EXPECT_EQ(platform::isKeyDown(platform::vkLeftButton), down);
+    }
+}
+
+TEST_F(X11Input, ReadingsForTwoWindowsInTurnEachTellTheirOwnWindow) {
+    ::Window otherParent = XCreateSimpleWindow(display, DefaultRootWindow(display), 100, 60,
+                                               kWidth, kHeight, 0, 0, 0);
+    XMapWindow(display, otherParent);
+    XSync(display, False);
+    platform::Window other = openChild(otherParent);
+    ASSERT_NE(other, nullptr);
+    movePointer(20, 15);
+    for (platform::Window window : {child, other, child, other}) {
+        int x = 0, y = 0;
+        ::Window unused;
+        XTranslateCoordinates(display, parent, ::Window(soft::asSoftWindow(window)->peer), 20, 15,
+                              &x, &y, &unused);
+        platform::InputReading reading = platform::readInput(window, true);
+        EXPECT_EQ(reading.window, window);
+        EXPECT_EQ(std::make_pair(reading.inWindow.x, reading.inWindow.y), std::make_pair(x, y));
+    }
+    platform::destroyWindow(other);
+    XDestroyWindow(display, otherParent);
 }

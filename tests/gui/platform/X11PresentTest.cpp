@@ -1,6 +1,7 @@
 // What the X11 window system sends to the server: only the rectangle drawn
 // since the window was last shown, and the whole window again on an
-// exposure. Read back from the server on a connection of the test's own.
+// exposure; and a window whose peer went first keeps its picture. Read back
+// from the server on a connection of the test's own.
 // Software platform with a display only.
 
 #ifndef _WIN32
@@ -101,6 +102,26 @@ TEST_F(X11Present, AMovedSpriteSendsOnlyWhereItWasAndIsAndAnExposureSendsAll) {
         platform::dispatchPendingMessages();
         return showsPictureIn(whole);
     }));
+}
+
+// The host destroyed its window, and the peer with it, before the module's
+// window went: to its end the window keeps what was drawn into it.
+TEST_F(X11Present, AWindowWhosePeerWentFirstKeepsItsPicture) {
+    Dc dc = platform::getDc(child);
+    fill(dc, {0, 0, kWidth, kHeight}, kGrey);
+    fill(dc, {10, 10, 22, 22}, kRed);
+    platform::releaseDc(child, dc);
+    std::vector<uint32_t> atDestroy;
+    onDestroy = [&] { atDestroy = {pictureAt(0, 0), pictureAt(15, 15), pictureAt(59, 39)}; };
+    XDestroyWindow(display, parent);
+    XSync(display, False);
+    parent = 0;
+    ASSERT_TRUE(waitFor([&] {
+        platform::dispatchPendingMessages();
+        return !atDestroy.empty();
+    }));
+    child = nullptr;
+    EXPECT_EQ(atDestroy, (std::vector<uint32_t>{kGrey, kRed, kGrey}));
 }
 
 #endif

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <thread>
 
 #include "gui/platform/platform.h"
@@ -25,24 +26,34 @@ protected:
                                      0, 0, 0);
         XMapWindow(display, parent);
         XSync(display, False);
-        ASSERT_TRUE(platform::registerWindowClass("X11TestWindow", paintNothing, nullptr));
-        child = platform::createChildWindow(
-            "X11TestWindow", reinterpret_cast<platform::Window>(uintptr_t(parent)), kWidth,
-            kHeight, nullptr);
+        ASSERT_TRUE(platform::registerWindowClass("X11TestWindow", windowProc, nullptr));
+        child = openChild(parent);
         ASSERT_NE(child, nullptr);
         peer = ::Window(soft::asSoftWindow(child)->peer);
-        ASSERT_TRUE(waitFor([&] {
-            XWindowAttributes attributes;
-            return XGetWindowAttributes(display, peer, &attributes) &&
-                   attributes.map_state == IsViewable;
-        }));
     }
     void TearDown() override {
+        onDestroy = nullptr;
         if (!display) return;
         if (child) platform::destroyWindow(child);
         platform::unregisterWindowClass("X11TestWindow", nullptr);
-        XDestroyWindow(display, parent);
+        if (parent) XDestroyWindow(display, parent);
         XCloseDisplay(display);
+    }
+
+    // A window of the module's under `x11Parent`, once the server shows it; null if none.
+    platform::Window openChild(::Window x11Parent) {
+        platform::Window window = platform::createChildWindow(
+            "X11TestWindow", reinterpret_cast<platform::Window>(uintptr_t(x11Parent)), kWidth,
+            kHeight, nullptr);
+        auto id = window ? ::Window(soft::asSoftWindow(window)->peer) : 0;
+        bool shown = id && waitFor([&] {
+            XWindowAttributes attributes;
+            return XGetWindowAttributes(display, id, &attributes) &&
+                   attributes.map_state == IsViewable;
+        });
+        if (shown) return window;
+        if (window) platform::destroyWindow(window);
+        return nullptr;
     }
 
     // The module talks to the server on a connection of its own, so what it
@@ -59,9 +70,12 @@ protected:
     Display* display = nullptr;
     ::Window parent = 0, peer = 0;
     platform::Window child = nullptr;
+    // Called as a window of the module's is destroyed, while it still is whole.
+    static inline std::function<void()> onDestroy;
 
 private:
-    static intptr_t paintNothing(platform::Window window, uint32_t message, uintptr_t, intptr_t) {
+    static intptr_t windowProc(platform::Window window, uint32_t message, uintptr_t, intptr_t) {
+        if (message == platform::msgDestroy && onDestroy) onDestroy();
         if (message == platform::msgPaint) {
             platform::PaintState state{};
             platform::beginPaint(window, state);

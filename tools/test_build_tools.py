@@ -1,0 +1,67 @@
+#!/usr/bin/env python3
+"""junit_counts.py and layers.py --check on small fixtures: what each prints
+and its exit code. python3 -m unittest tools/test_build_tools.py"""
+
+import pathlib
+import subprocess
+import sys
+import tempfile
+import unittest
+
+TOOLS = pathlib.Path(__file__).resolve().parent
+STATUSES = "run run fail notrun disabled disabled".split()
+JUNIT = "<testsuite>%s</testsuite>" % "".join(
+    f'<testcase name="{n}" status="{status}"/>' for n, status in enumerate(STATUSES))
+
+# Each file with what it includes: downwards, the host to the interface and
+# the test desktop's injection, the LV2 adapter to the interface and the
+# module's entry, tests to anything.
+ALLOWED = {
+    "plugin/Effect.cpp": ["game/GameView.h", "gui/View.h", "interface/Opcodes.h"],
+    "gui/platform/soft/Raster.cpp": ["gui/platform/platform.h"],
+    "host/Session.cpp": ["interface/EffectRecord.h", "gui/platform/testdesktop/X11Injection.h"],
+    "lv2/Lv2Effect.cpp": ["plugin/PluginMain.h", "interface/Opcodes.h"],
+    "tests/AnyTest.cpp": ["plugin/Effect.h", "gui/platform/testdesktop/TestDesktop.h"],
+}
+# One wrong include per rule.
+WRONG = [
+    ("gui/platform/soft/Raster.cpp", "gui/View.h"),
+    ("gui/platform/soft/Raster.cpp", "gui/platform/win32/Gdi.h"),
+    ("plugin/Effect.cpp", "gui/platform/testdesktop/TestDesktop.h"),
+    ("host/Session.cpp", "plugin/Effect.h"),
+    ("host/Session.cpp", "gui/platform/testdesktop/TestDesktop.h"),
+    ("lv2/Lv2Effect.cpp", "game/GameView.h"),
+    ("lv2/Lv2Effect.cpp", "plugin/Dispatcher.h"),
+]
+
+
+def run(*args):
+    done = subprocess.run([sys.executable, *map(str, args)], capture_output=True, text=True)
+    return done.returncode, done.stdout + done.stderr
+
+
+class BuildTools(unittest.TestCase):
+    def test_junit_counts(self):
+        with tempfile.TemporaryDirectory() as folder:
+            for name, text, expected in [("cases", JUNIT, (0, "2 1 3\n")), ("empty", "", (1, "")),
+                                         ("no cases", "<testsuite/>", (1, "")),
+                                         ("missing", None, (1, ""))]:
+                path = pathlib.Path(folder) / name
+                if text is not None:
+                    path.write_text(text)
+                self.assertEqual(run(TOOLS / "junit_counts.py", path), expected, name)
+
+    def test_layers(self):
+        for wrong in [None, *WRONG]:
+            with tempfile.TemporaryDirectory() as root:
+                for file, includes in ALLOWED.items():
+                    path = pathlib.Path(root) / file
+                    path.parent.mkdir(parents=True, exist_ok=True)
+                    extra = [wrong[1]] if wrong and wrong[0] == file else []
+                    path.write_text("".join(f'#include "{name}"\n' for name in includes + extra))
+                said = f"upward include: {wrong[0]}: includes {wrong[1]}\n" if wrong else ""
+                self.assertEqual(run(TOOLS / "layers.py", "--check", root), (bool(wrong), said))
+
+
+if __name__ == "__main__":
+    unittest.main()
