@@ -12,14 +12,24 @@ if(WIN32)
   set(SKYRUN_MODULE_DIR .)
   set(SKYRUN_HOST_DIR .)
   set(SKYRUN_DOC_DIR .)
-  set(SKYRUN_LICENSE_NAME LICENSE.txt)
+  set(SKYRUN_LICENSE_FILE ${CMAKE_SOURCE_DIR}/LICENSE.txt)
 else()
   # Plug-in hosts scan whole folders, so the module has one of its own.
   # The LV2 bundle goes where every LV2 host looks, under lib/lv2/.
   set(SKYRUN_MODULE_DIR lib/skyrun)
   set(SKYRUN_HOST_DIR bin)
   set(SKYRUN_DOC_DIR share/doc/skyrun)
-  set(SKYRUN_LICENSE_NAME copyright)
+  # Debian's machine-readable copyright file, made from LICENSE.txt: its
+  # copyright line, and the licence's text as the field's indented lines.
+  file(READ ${CMAKE_SOURCE_DIR}/LICENSE.txt license)
+  string(REGEX MATCH "Copyright \\(c\\) ([^\n]*)\n\n(.*)" license "${license}")
+  set(SKYRUN_COPYRIGHT ${CMAKE_MATCH_1})
+  string(STRIP "${CMAKE_MATCH_2}" license)
+  string(REPLACE "\n\n" "\n.\n" license "${license}")
+  string(REPLACE "\n" "\n " SKYRUN_LICENSE_TEXT " ${license}")
+  set(SKYRUN_LICENSE_FILE ${CMAKE_BINARY_DIR}/copyright)
+  configure_file(${SKYRUN_PACKAGING_DIR}/copyright.in ${SKYRUN_LICENSE_FILE} @ONLY)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/LICENSE.txt)
 endif()
 
 # The Windows import library is of no use to anyone; it stays out.
@@ -30,8 +40,7 @@ install(TARGETS Skyrun
   ARCHIVE DESTINATION lib COMPONENT import_library EXCLUDE_FROM_ALL)
 install(TARGETS skyrun-host RUNTIME DESTINATION ${SKYRUN_HOST_DIR} COMPONENT host)
 install(FILES ${SKYRUN_PACKAGING_DIR}/README.txt DESTINATION ${SKYRUN_DOC_DIR} COMPONENT docs)
-install(FILES ${CMAKE_SOURCE_DIR}/LICENSE.txt DESTINATION ${SKYRUN_DOC_DIR}
-  RENAME ${SKYRUN_LICENSE_NAME} COMPONENT docs)
+install(FILES ${SKYRUN_LICENSE_FILE} DESTINATION ${SKYRUN_DOC_DIR} COMPONENT docs)
 
 # What the release files hold, for building just that (tools/dist.sh).
 add_custom_target(skyrun_release_files)
@@ -66,7 +75,7 @@ set(SKYRUN_LV2_DIR lib/lv2/skyrun.lv2)
 install(TARGETS skyrun_lv2 LIBRARY DESTINATION ${SKYRUN_LV2_DIR} COMPONENT lv2
   PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 install(FILES ${SKYRUN_LV2_BUNDLE}/manifest.ttl ${SKYRUN_LV2_BUNDLE}/skyrun.ttl
-  ${SKYRUN_LV2_BUNDLE}/LICENSE.txt DESTINATION ${SKYRUN_LV2_DIR} COMPONENT lv2)
+  DESTINATION ${SKYRUN_LV2_DIR} COMPONENT lv2)
 add_dependencies(skyrun_release_files skyrun_lv2)
 
 # Debian wants a changelog with every package; it carries the one version.

@@ -5,11 +5,10 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
-# Window tests need a display; Xvfb stands in when there is none.
-runner=()
-if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null; then
-  runner=(xvfb-run -a -s "-screen 0 1024x768x24")
-fi
+# Window tests need a display: always a new Xvfb of their own, even on a
+# desktop, so that no window manager, other program's window or person at
+# the keyboard changes what they see, and their injected input stays there.
+runner=(xvfb-run -a -s "-screen 0 1024x768x24")
 
 passed=0
 failed=0

@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::fprintf(out,
+                 "// SPDX-License-Identifier: MIT\n"
                  "// Written by tools/sound_golden.cpp from the cases of SoundCases.h.\n"
                  "// Per case, three hashes of eight hex digits: the output samples, the\n"
                  "// sound values after the last block and the random stream's next draws.\n"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package: its paths and control fields, then, extracted into a
-# temporary root, the host's version, `check` on the module found there, the
-# LV2 bundle as lv2info reads it, the man page and the menu entry.
+# temporary root, the licence in the copyright file, the host's version, `check`
+# on the module found there, the LV2 bundle as lv2info reads it, the man page
+# and the menu entry.
 #   DebTest.sh PACKAGE.deb VERSION WORK_DIR
 set -uo pipefail
 deb=$1
@@ -29,6 +30,12 @@ root=$work/root
 rm -rf "$root"
 mkdir -p "$root"
 dpkg-deb -x "$deb" "$root" || fail "the package does not extract"
+
+echo "== usr/share/doc/skyrun/copyright"
+copyright=$root/usr/share/doc/skyrun/copyright
+head -n 7 "$copyright"
+grep -qx "Files: \*" "$copyright" && grep -qx "License: MIT" "$copyright" &&
+  grep -q "^ Permission is hereby granted" "$copyright" || fail "the copyright file does not name MIT with its text"
 
 echo "== skyrun-host --version"
 [ "$("$root/usr/bin/skyrun-host" --version)" = "skyrun-host $version" ] ||

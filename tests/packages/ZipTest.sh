@@ -14,9 +14,12 @@ mkdir -p "$work"
 top=$work/$(basename "$zip" .zip)
 (cd "$top" && find . -type f -printf '%p  %s bytes\n' | sort)
 [ -s "$top/INSTALL.txt" ] || fail "no INSTALL.txt at the top"
-module=$(find "$top" -name 'Skyrun.dll' -o -name 'Skyrun.so' | head -n 1)
-host=$(find "$top" -name 'skyrun-host.exe' -o -name 'skyrun-host' -type f | head -n 1)
-[ -n "$module" ] && [ -n "$host" ] || fail "the zip lacks the module or the host"
+if [[ $zip == *-linux.zip ]]; then
+  module=$top/lib/skyrun/Skyrun.so host=$top/bin/skyrun-host
+else
+  module=$top/Skyrun.dll host=$top/skyrun-host.exe
+fi
+[ -f "$module" ] && [ -f "$host" ] || fail "the zip lacks $module or $host"
 out=$("$@" "$host" info "$module" 2>&1) || fail "info failed: $out"
 grep -q "^effect name: Kestrigo" <<<"$out" || fail "info does not read the effect: $out"
 echo "info reads the module: $(grep -E '^(effect name|vendor):' <<<"$out" | tr '\n' ' ')"
