@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The commands of the README. Each sets the machine up first.
 .PHONY: all setup test demo bench dist clean
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs every benchmark and prints one table: each measurement per item, and
 // its ratio to the reference loop of its group (the benchmark named
 // "GROUP/reference: ...").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the editor benchmarks share: a host that answers only its version,
 // and a game in full swing.

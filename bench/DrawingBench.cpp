@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drawing operations of the toolkit on a screen-compatible memory picture,
 // beside a plain loop that writes the same number of pixels; the two big
 // copies of a game step beside memcpy of the same rows.

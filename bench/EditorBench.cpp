@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The editor as a host drives it: one game step, an idle with nothing to
 // repaint, opening and closing, and `main` to a record. Windows are the
 // headless desktop's.

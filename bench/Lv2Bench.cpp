@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Processing through the LV2 adapter beside the record's own replacing
 // process, per stereo frame, on the same block sizes; the game is idle, so
 // the effect's own work is least and the adapter's share is largest.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The synthesizer's cost per stereo frame in 512-frame blocks, in three
 // states, each beside a plain loop that copies the input to the output.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The editor in real X11 windows, as a Linux host shows it: a busy idle (one
 // game step, drawn and shown) beside the busy step alone, at zoom 1, 2 and 3,
 // and one idle pass over sixteen editors open in one process. Without a display the rows say

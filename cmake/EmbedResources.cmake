@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Turns the bitmaps named in skyrun.rc (lines "ID BITMAP "file.bmp"") into a
 # C++ table of bytes, so Linux modules carry the same pictures as the DLL.
 file(STRINGS ${RESOURCE_DIR}/skyrun.rc lines REGEX "^[ \t]*[0-9]+[ \t]+BITMAP")

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # What `cmake --install` puts where. Files are grouped in components that the
 # packages pick from (packaging/): module, lv2 (the LV2 bundle, Linux only),
 # host, docs, desktop (the Linux menu entry) and notes (the zips' INSTALL.txt,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Makes the application icon from the game's own pictures: the player's
 # aircraft over a stretch of river and road, doubled to 48 x 48 pixels.
 #   cmake -DRESOURCE_DIR=resources -DOUTPUT=skyrun.png|skyrun.ico -P MakeIcon.cmake

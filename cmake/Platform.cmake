@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Per-target settings: the Windows builds link their runtimes statically so
 # the module and programs import only system DLLs, and run under Wine.
 include(cmake/WineLoader.cmake)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The module's bitmaps, as one object library that every program showing them
 # links. Windows compiles resources/skyrun.rc into the image's resources;
 # Linux embeds the same .bmp files as a generated table of bytes.

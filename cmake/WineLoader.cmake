@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Wine's loader for Windows programs of the given pointer size (4 or 8), and
 # whether this machine can start it. Some machines' kernels refuse 32-bit
 # programs, and Wine's 32-bit loader is one; there the 32-bit Windows programs

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 # The posix flavour brings std::thread; it is linked in statically.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/AboutView.h"
 
 #include "gui/DrawContext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The about panel: a hot spot over the product logo that opens a grey plate
 // with four centred lines, modal until it is clicked again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the end of every audio block updates in an open editor: the game
 // view's value (which makes it step at the next idle) and the two number

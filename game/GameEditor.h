@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The plug-in's editor: loads the images, builds the window's view tree on
 // open (the game, the score and lives displays, the about panel) and takes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/GameView.h"
 
 #include "game/RandomStream.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The game: a control that advances the world one step each time it is
 // painted, composes the picture off-screen and copies the play area to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drawing the world into the off-screen image and showing its play area.
 // Off-screen (x + 64, y + 64) is play-area (x, y); the margin takes what
 // sprites stick out and is never shown.

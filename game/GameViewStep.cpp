@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One game step is one paint: the world is updated and drawn in a single
 // interleaved pass whose order is part of the game (draws from the random
 // stream, the last sound-event write of a step standing). onMouseDown, which

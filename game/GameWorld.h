@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The game's world: the records in its fixed rings, the ground and the
 // state of one game. Play-area coordinates run 0..168 across and 0..151 down;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/GroundTileClip.h"
 
 #include "game/GameWorld.h"

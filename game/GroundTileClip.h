@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where a ground tile lands in the off-screen image, cut to the play area.
 

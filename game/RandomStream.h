@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The module's own random numbers, 0 to 32767 on every platform (the C
 // library's rand differs in range between platforms). Each thread that draws

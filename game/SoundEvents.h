@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The control values of the game's sounds: written by the game on the
 // interface thread, read and advanced by the synthesizer on the audio thread.

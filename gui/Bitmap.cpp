@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/Bitmap.h"
 
 #include "gui/DrawContext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A picture from the module's resources (or a size-only stand-in), shared by
 // reference counting and copied into a context opaque or with white left out.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/Control.h"
 
 #include "gui/EditorBase.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The base of every view the plug-in puts in its frame: a value with a range,
 // a tag and a listener. A control repaints itself on an idle pass exactly

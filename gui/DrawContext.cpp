@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/DrawContext.h"
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A short-lived drawing context over one platform device context: keeps the
 // pen, brush, ink and font the views set before they draw. Lives for one

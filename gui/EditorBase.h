@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The toolkit side of a plug-in's editor: what the effect holds and what the
 // host's editor requests reach. Virtual operations in slot order 0 to 8.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What an editor reaches of the effect it belongs to: it registers itself
 // there when made, asks the host for idle time while it tracks a press, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The toolkit's value types, in pixels of the editor window: origin at its
 // top-left corner, y growing downwards.

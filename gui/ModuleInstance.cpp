@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/ModuleInstance.h"
 
 #include "gui/platform/platform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The instance handle of the module holding the toolkit: bitmaps are loaded
 // from it and the frame's window class is named after it. It is found when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A draw context whose device context draws into a private image, copied
 // to another context in one step with blitTo.

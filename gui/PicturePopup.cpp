@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/PicturePopup.h"
 
 #include "gui/Bitmap.h"

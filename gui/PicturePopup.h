@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A control invisible at rest that, when clicked, shows a picture on top of
 // everything as the frame's modal view until the picture is clicked again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A 32-bit value that two threads read and write whole without a lock: every
 // load and store is a relaxed atomic one, so a value seen a block late is the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A control that shows its value as one line of text over a piece of a
 // bitmap or a filled rectangle. Slots 20 to 27 follow the control's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/View.h"
 
 #include "gui/OffscreenContext.h"

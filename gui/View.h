@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The base of every view in the frame: a rectangle in frame-window pixels.
 // Virtual slots 0 to 6; every view class keeps this order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The editor's frame: a child window in the host's window and the ordered
 // list of views in it. Turns the window's paint and press messages into

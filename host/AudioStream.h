@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The audio side of a session: every block the output asks for is filled
 // with input, goes through the effect and is timed, and the start of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/CommandLine.h"
 
 #include <cmath>

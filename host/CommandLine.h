@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How every command reads its arguments: one MODULE and the options it
 // declares, in any order. `--help` prints the command's usage; a wrong

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The clock a session's idle loop keeps its pace by: the steady clock, or a
 // test's own.

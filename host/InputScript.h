@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Scripted input for an editor session, one action a line:
 //   IDLE hold KEY | IDLE release KEY | IDLE click BUTTON X Y | IDLE move X Y

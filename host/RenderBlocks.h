@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Audio streamed through an effect block by block, as a host's offline
 // bounce does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One effect run the way a host runs it, which every command that shows
 // the editor builds on: the effect loaded and started, a window of the

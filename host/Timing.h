@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How long a call repeated through a session takes: how often, on average
 // and at worst.

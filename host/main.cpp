@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // skyrun-host: loads a plug-in module, or an LV2 plug-in, the way a host does and drives it.
 
 #include <cstdio>

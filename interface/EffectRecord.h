@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The record a host reads and calls through, and the host's callback type.
 // On 32-bit targets every field is exactly 4 bytes and the record is 144 bytes;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A private query of the game's state for the project's own host (its demo
 // and checks): opcode 50 with index kStatusQueryIndex, value

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Opcodes of the host interface: what a host asks the effect (through the
 // record's dispatcher) and what the effect asks the host (through its callback).

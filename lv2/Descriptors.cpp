@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bundle binary's two entries: the plug-in (DSP) and its UI, each a
 // table of plain functions over Lv2Effect and Lv2Editor. The URIs come from
 // the build, which writes the same ones into the bundle's data.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lv2/Features.h"
 
 #include <lv2/options/options.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lv2/Lv2Editor.h"
 
 #include <X11/Xlib.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The plug-in's X11 UI: the effect's own editor, opened in the host's window.
 // It needs the DSP instance itself (instance-access), since the game writes

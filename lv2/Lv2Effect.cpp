@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lv2/Lv2Effect.h"
 
 #include <lv2/atom/atom.h>

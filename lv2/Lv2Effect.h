@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The effect behind one LV2 plug-in instance: made through the module's
 // `main` and driven through its record, the way a host drives it.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Names every tool that the release files and their tests need and this
 # machine lacks, with the Debian package that brings it (tools/setup.sh
 # installs them all).

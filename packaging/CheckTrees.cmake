@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Stops packing with a plain message when a build tree it needs is missing.
 #   cmake -DTREES=build "-DNAMES=linux;win32" -P CheckTrees.cmake
 foreach(name IN LISTS NAMES)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Debian package: module, LV2 bundle, host, man page, documents and menu entry
 # under /usr, its dependencies read from the binaries.
 set(CPACK_GENERATOR DEB)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Windows setup program: both modules and a host of each size, from
 # packaging/NSIS.template.in.
 set(CPACK_GENERATOR NSIS)

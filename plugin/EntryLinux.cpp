@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The module's entry on Linux: `main` is exported by that name (C++ forbids a
 // function called main with this signature, so the symbol is given with an
 // assembler name). The instance handle is found by the toolkit at load time.

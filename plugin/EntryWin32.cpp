@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The module's entry on Windows: the loader's entry stores the instance
 // handle. `main` is exported by the .def file, which names pluginMain.
 

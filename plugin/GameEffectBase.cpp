@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plugin/GameEffectBase.h"
 
 #include <algorithm>

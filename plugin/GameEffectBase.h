@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The game's effect: four named programs, two stereo pins, the game's names,
 // and the sound synthesizer that mixes the game's sounds into the audio.

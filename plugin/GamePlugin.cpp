@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plugin/GamePlugin.h"
 
 #include <new>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The effect the module hands to hosts: the game effect with its editor.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The base of every effect: owns the record the host sees, answers the basic
 // opcodes 0 to 24 and holds the plain defaults. Virtual operations are

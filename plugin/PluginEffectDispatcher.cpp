@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The host's requests 0 to 24 (through the record's dispatcher), each turned
 // into the effect's virtual operation or its editor's; any other opcode
 // answers 0.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plugin/PluginEffectEx.h"
 
 #include "interface/Opcodes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The extended effect: opcodes 25 to 58, the rest of the host-callback
 // wrappers and the extended defaults. Appends slots 46 to 120.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The host's extended requests 25 to 58; every other opcode goes to the
 // base's dispatcher.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The extended effect's calls into the host. Without a host callback each
 // answers what callHost's 0 means for it, except where noted.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plugin/RecordAdaptors.h"
 
 #include "interface/Opcodes.h"

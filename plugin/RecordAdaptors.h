@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The plain functions whose addresses stand in the record. Each finds the
 // effect object through the record's `object` field.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plugin/SoundSynth.h"
 
 #include <bit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The game's sounds, made sample by sample from the sound-event block and
 // added to the audio passing through.

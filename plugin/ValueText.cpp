@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The effect's value-to-text conversions: numbers written in eight characters.
 
 #include <cmath>

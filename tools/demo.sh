@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Linux and 32-bit Windows modules and the host, then plays the
 # game on each for about 20 seconds with audio running: the sound, the
 # screenshots and an animated picture go to out/linux and out/win32, and a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the release files into out/dist: the Windows setup program, the
 # Debian package and the linux, win32 and win64 zips. A missing tool is
 # named before anything is built.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Prints "PASSED FAILED SKIPPED" for one ctest JUnit file (ctest
 --output-junit); skipped are the tests that did not run or are disabled.
 Exits 1 when the file is missing, unreadable or holds no test."""

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Which folder includes which: prints every folder-to-folder include with
 its count, the module's layers from the bottom up. With --check it exits 1
 when a file of the module includes from a layer above its own, or from a

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Draws every bitmap resource of the plug-in and the resource script naming them.
 
     python3 tools/make_art.py --out DIR

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs each named preset's workflow (configure, build, test), then prints one
 # summary line for all of them, counted from ctest's JUnit files. Windows
 # presets run their tests under Wine.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages the build, the tests and the demo need.
 # Idempotent: when everything is present it only checks and returns.
 set -euo pipefail

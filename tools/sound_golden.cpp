@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Records what the synthesizer makes of the cases in tests/plugin/SoundCases.h,
 // for the golden test to compare against bit for bit. Run it only to record a
 // change of sound made on purpose:

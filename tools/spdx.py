@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Gives every source file of the repository a first line naming its licence,
 `SPDX-License-Identifier: MIT`, in the file's own comment syntax (after a
 `#!` line, which must stay first). With --check it changes nothing, lists

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """junit_counts.py and layers.py --check on small fixtures: what each prints
 and its exit code. python3 -m unittest tools/test_build_tools.py"""
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Regenerates the pictures into a temporary folder and checks the files.
 
     python3 -m unittest tools/test_make_art.py

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """tools/spdx.py on a repository of the test's own: which files get the
 licence line, where it goes, and what --check reports before and after."""
 

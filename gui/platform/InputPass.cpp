@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The input calls of every platform: answered from a fresh reading, or inside
 // an input pass from the pass's one reading.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One reading of the buttons, keys and pointer, as each platform takes it;
 // InputPass.cpp answers the platform's input calls from it.

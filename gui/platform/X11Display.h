@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The connection to the X display named by DISPLAY, as the module's windows,
 // the host's window and the tests that look at them open it.

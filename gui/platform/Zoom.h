@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Positions in what a zoomed window shows, brought back to its own pixels,
 // for the platforms' message and pointer code.

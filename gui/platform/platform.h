@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The one interface between the toolkit and the platform, shaped like the
 // Win32 GDI and USER calls it stands for. `win32/` maps each call to the real

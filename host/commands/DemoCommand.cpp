@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `demo MODULE --seconds S --out DIR`: the plug-in at work as a host runs it.
 // A quiet tone streams through the effect while the editor idles at 30 Hz
 // and the demo player plays the game with real key and button presses. It

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/commands/DemoPlayer.h"
 
 void DemoPlayer::act(int32_t idle, const GameStatus& status) {

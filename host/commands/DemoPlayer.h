@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The demo's player: plays the game with real key and button presses from
 // what the status query tells. It flies, fires, parks in an enemy lane

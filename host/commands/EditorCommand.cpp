@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `editor MODULE [--idles N] [--audio] [--script FILE] [--screenshot FILE.png]`:
 // opens the effect's editor in a window of its own, calls the editor idle at
 // 30 Hz (with silence streaming through the effect with --audio), injects

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `info MODULE`: everything the plug-in reports to a host, one `name: value`
 // a line, as its format tells it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `play MODULE`: the editor in a window for a person, with live sound. Ends
 // when the window is closed or on Ctrl-C, closing the editor and the effect.
 

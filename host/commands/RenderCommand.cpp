@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `render MODULE --in IN.wav --out OUT.wav [--block N] [--rate R] [--accumulating]`:
 // streams a file through the effect block by block, as a host's offline
 // bounce does; a plug-in of a format without the accumulating callback has

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/commands/Commands.h"
 
 const OptionSpec zoomOption{"--zoom", "N", "shows the editor N times its size, 1 to 4"};

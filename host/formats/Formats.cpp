@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/formats/Formats.h"
 
 #include "host/formats/lv2/Lv2Format.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The plug-in formats skyrun-host loads, a row each: how a name is known as
 // the format's, how it loads, what `info` prints of it, and which of

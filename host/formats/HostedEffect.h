@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // An effect as a session drives it, whatever format it was loaded from:
 // started at a rate and block size, fed audio blocks, showing its editor in

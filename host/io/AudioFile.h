@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // WAV files as the host reads and writes them: 16-bit PCM or 32-bit float in,
 // mono or stereo; 32-bit float stereo out. Samples are kept as two channels

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <sndfile.h>
 
 #include "host/io/AudioFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // WAV reading and writing of our own, for the Windows build of the host.
 
 #include <cerrno>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/io/PngFile.h"
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The stand-in for a sound device: a thread that renders blocks in real time.
 
 #include <atomic>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The stand-in for a sound device: blocks asked for at a device's pace and dropped.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where a session's audio goes: the output asks for blocks of stereo
 // samples on a thread of its own and the render function fills them. The

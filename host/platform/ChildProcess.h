@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // This program run again as a child process, so that a module that crashes
 // the child leaves the parent standing to report it.

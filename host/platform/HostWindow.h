@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The host's own top-level window that a plug-in's editor opens in, with
 // the ways a test or demo drives it: real button presses and held keys

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Loads a plug-in module by path and finds its exported `main`, like a host.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drives one effect through its dispatcher with calls made from the input:
 // each call reads a flags byte, the opcode, index, value, opt and the text
 // behind ptr. Close only ever ends the input; the editor opens without a

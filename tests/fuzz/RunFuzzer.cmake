@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs FUZZER for SECONDS on a copy of CORPUS inside WORK_DIR; crash
 # inputs land there too.
 file(REMOVE_RECURSE ${WORK_DIR})

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The player's controls as the paint's poll reads them: which buttons and
 // keys move and which fire, the walls, game over, the START square under the
 // pointer and the return of the controls after a hit. Input is held through

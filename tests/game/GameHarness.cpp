@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/game/GameHarness.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A game view with sound events and a random stream of its own, as an effect
 // would hand them over, painting into a window-sized canvas,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The aircraft being hit: the destruction sequence, step by step, with a
 // life left and with the last one, and the strict edges of both collisions.
 

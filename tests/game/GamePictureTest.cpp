@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The composed picture: the ground covering the play area at every scroll,
 // and the window showing exactly the play area of the off-screen image.
 

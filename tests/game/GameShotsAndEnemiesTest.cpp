@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Bullets and enemies: how long a shot lives and where it shows, the ring
 // of shots, spawn lanes, drift, leaving at the bottom, off-view sprites that
 // still count, and which enemy's pan the rumble takes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A new game, restart from every state, the START square, clicks, the sound
 // sets written when the view is made and goes away, and the difficulty.
 

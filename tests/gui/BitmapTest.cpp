@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Transparent copies of a module picture: white is left out, the context's
 // colours and the picture itself stay as they were, copies allocate nothing
 // once warm, and a source offset shows the picture under the image shifted

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The redraw rule of controls, the value display and the picture popup.
 
 #include <gtest/gtest.h>

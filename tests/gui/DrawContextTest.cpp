@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pixels drawn through a DrawContext, read back from a memory canvas.
 
 #include <gtest/gtest.h>

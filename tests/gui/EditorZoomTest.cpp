@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The editor's zoom: where it comes from, the rectangle hosts read, and the
 // host asked for room when the zoom must change under an open editor.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The frame in a real child window: class sharing, messages, idle refresh.
 // Runs on the test desktop of each platform.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What views read of the buttons, keys and pointer during an editor idle:
 // one reading for the whole idle, a new one at the next. Runs on the test
 // desktop of each platform, with input held as the user holds it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The module's bitmap resources load by id with their size and pictures, read
 // back through a memory device context as the toolkit draws them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The frame's view list, dispatch, modal and focus rules, without a window.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // WAV files made by hand, byte by byte, read as the host reads them: 16-bit
 // samples as the fraction of full scale they stand for, floats as they are,
 // mono fed to both channels, chunks it does not know skipped.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Checks that MODULE exports exactly `main` and, on Windows, imports only
 # system DLLs (the runtimes are linked in statically).
 if(WINDOWS)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The host's command line: help and version, every command's --help, and
 # wrong arguments named above the command's usage with status 2.
 

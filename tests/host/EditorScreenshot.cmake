@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Opens the module's editor in the host's window, flies right and fires, and
 # checks the screenshot: the background's START lamp and displays are where
 # they belong and the game has drawn its play area over the dark screen.

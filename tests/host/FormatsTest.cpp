@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which format's row a plug-in's name leads to: the first that recognises it.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The host window as the demo drives it: keys held and let go through it
 // leave its event pump free to return; as an editor that tells its size once
 // open resizes it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The features the host gives an LV2 plug-in or UI: the array it passes is
 // the one a plug-in's requirements are checked against.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The render loop's blocks, seen from the effect: every frame once, in order,
 // and no block reaching past either buffer's end, the last short one included.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Makes an input file at RATE, renders it through the module and checks that
 # the output holds exactly the input, at EXPECT_RATE: a fresh effect adds no
 # sound, and the output keeps the rate the effect ran at; a reader not ours

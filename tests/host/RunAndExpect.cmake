@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs COMMAND and checks its exit status, that every line of EXPECT_FILE
 # appears in its output, that one line of it begins with EXPECT_LINE (a
 # pattern), that its output ends with EXPECT_LAST_LINE, and that stderr

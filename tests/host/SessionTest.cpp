@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The session's idles 1/30 s apart on a clock of the test's own, however long
 // each takes; the demo's input tone running on from block to block.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test helper: `make FILE pcm16|float mono|stereo FRAMES [RATE]` writes a
 // test signal (44100 Hz unless RATE is given); `same IN OUT [RATE]` checks
 // that OUT (stereo) holds exactly IN's samples at RATE, or at IN's rate;

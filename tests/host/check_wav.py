@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """check_wav.py FILE RATE FRAMES: libsndfile, a reader not the host's, reads
 FILE as FRAMES frames of float stereo at RATE (so the block align is right),
 names no value that should be another, and finds the RIFF size right."""

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the LV2 adapter tells the effect, heard by a stand-in for the
 // module's entry and record: the rate, the block size chosen from the
 // host's options, and resume and suspend around the blocks.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # lilv's lv2apply renders a stereo float WAV through the plug-in; with the
 # game not running, every sample comes out exactly as it went in.
 #   Lv2ApplyTest.sh LV2_FOLDER URI WORK_DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/lv2/Lv2Binary.h"
 
 #include <dlfcn.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The built bundle's binary, loaded the way an LV2 host loads it, and an
 // instance of its plug-in driven through the descriptor alone.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A folder of LV2 bundles as hosts find it: searching only there, lv2ls
 # lists one plug-in, and lv2info shows it with the effect's name, its four
 # audio ports (two in, two out) and its X11 UI.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The bundle's data says what the module itself answers: the effect's name,
 # its vendor as the author, its pin names as the port names, and its
 # programs' names in order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bundle binary's plug-in, driven through its descriptor as LV2 hosts
 // drive it: audio passes through unchanged in every buffer arrangement a
 // host may choose, and input a host must not give is refused cleanly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bundle binary's UI in a real X11 window of the test's own, as an LV2
 // host embeds it: it opens inside the host's window at the editor's size,
 // steps on idle calls while audio runs, and goes with its window on

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The bundle's data against LV2's own schemas, checked by sord's validator:
 # every class, property and value type must be defined. The schemas are the
 # files of lv2-dev alone (with the RDF, OWL, DOAP and FOAF ones it ships),

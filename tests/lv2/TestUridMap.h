@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A URID map of a test's own, as a host passes it: each URI's number is its
 // place in the list.

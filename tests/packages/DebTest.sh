@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Debian package: its paths and control fields, then, extracted into a
 # temporary root, the licence in the copyright file, the host's version, `check`
 # on the module found there, the LV2 bundle as lv2info reads it, the man page

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The setup program asked, silently, for the 64-bit module alone, in a fresh
 # Wine prefix: it installs that module and the 64-bit host and no 32-bit
 # file, the Start-menu entry plays that module with that host, and the host

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Windows setup program under Wine, in a fresh prefix:
 #  1. a silent install puts each module, and the host of its size, in the
 #     folder asked for; the Start-menu entry plays the 64-bit module;

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # What the setup tests share, sourced by them: a fresh Wine prefix of the
 # test's own, and the files of its drive C: outside Wine's own folders, so
 # that a test can say what a run added or left behind.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A zip for copying by hand: unzipped, it holds an INSTALL.txt and a module
 # that its own host reads with `info`; the Linux zip also an LV2 bundle that
 # lv2info reads.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The basic opcodes 0 to 24, on an effect that records which operations ran.
 
 #include <gtest/gtest.h>

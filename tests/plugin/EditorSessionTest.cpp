@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game editor opened in a window of the test desktop, driven by audio
 // blocks and idle calls as a host drives it.
 

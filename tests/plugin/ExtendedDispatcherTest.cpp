@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The opcodes 25 to 58 as a host sees them on the game's effect.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Programs, parameters and the editor requests of the game's effect.
 
 #include <gtest/gtest.h>

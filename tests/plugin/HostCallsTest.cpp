@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The effect's calls into the host: what each wrapper sends, what it makes of
 // the answer, and what it answers when there is no host.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/plugin/SoundCases.h"
 
 #include <bit>

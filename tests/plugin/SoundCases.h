@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Random edge states of the synthesizer, each run over a few blocks, and
 // what the run produced, hashed. tools/sound_golden.cpp records the hashes

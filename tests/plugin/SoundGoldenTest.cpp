@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The synthesizer against the outputs recorded by tools/sound_golden.cpp,
 // bit for bit, on every case of SoundCases.h.
 

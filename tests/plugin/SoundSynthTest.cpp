@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's sound generators, driven one sample or one block at a time.
 
 #include <gtest/gtest.h>

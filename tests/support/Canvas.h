@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A picture in memory to draw on and read back, standing in for a window in
 // tests: a colour or monochrome bitmap selected into a memory device context.

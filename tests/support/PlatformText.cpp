@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/PlatformText.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Text drawn through the platform alone: the reference that the toolkit's
 // text must match pixel for pixel. The platform decides the glyphs; a test

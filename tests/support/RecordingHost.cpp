@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/RecordingHost.h"
 
 #include "interface/Opcodes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A host callback for tests: records every call and answers through a
 // function the test sets (version 2400 and 0 otherwise by default). One

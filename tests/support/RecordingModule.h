@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A stand-in for the module's entry and record, linked in place of the
 // plug-in library under an adapter's tests (LV2, CLAP): its `pluginMain`

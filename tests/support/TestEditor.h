@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // An editor that counts what reaches it, for tests of the effect's editor opcodes.
 

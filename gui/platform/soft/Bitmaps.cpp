@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Bitmap objects: compatible (colour or monochrome, after the device
 // context's selected bitmap, as GDI decides) and monochrome ones.
 

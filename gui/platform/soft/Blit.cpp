@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // BitBlt with SRCCOPY, NOTSRCCOPY, SRCAND and SRCPAINT between colour and
 // monochrome surfaces. The source is first brought to the destination's
 // format the way GDI does it: colour to monochrome gives 1 where a pixel

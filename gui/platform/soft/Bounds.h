@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Rectangles of pixels that drawing touched, left and top included, right
 // and bottom excluded: what a window must show again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/platform/soft/ColorMapping.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How a colour becomes a pixel of a surface. Colour surfaces take it as it
 // is; monochrome ones follow GDI (checked against Wine): pixels go to the

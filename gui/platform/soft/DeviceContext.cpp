@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Device contexts: memory DCs, the screen DC, selection of objects and the
 // state that drawing reads (colours, modes, map mode).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The device context behind platform::Dc: a target surface and GDI's drawing
 // state. Memory DCs draw into their selected bitmap; the screen's and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/platform/soft/FontLibrary.h"
 
 #include FT_SIZES_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Faces found through fontconfig and rasterised by FreeType one bit deep, as
 // GDI's default quality draws most small sizes, so that inked pixels are

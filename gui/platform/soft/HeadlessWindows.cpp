@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Headless windows of the software platform: windows live in memory only.
 // Implements: windows beside their parent at its screen position, the button,
 // key and pointer state that tests set (InputState.h), and mapping by the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Key and button state and the pointer position, as the window system that
 // holds the input reports them: an editor shown on X11 reads the real ones
 // from the server, headless windows the ones a test set.

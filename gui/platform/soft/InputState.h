@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The input and time that the software platform reports, set by its window
 // systems and by tests. Read and written on the interface thread only.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lines and polylines, and the pen strokes that shape outlines reuse.
 //
 // Wine's rules, which these follow: a dotted pen is 3 pixels on, 3 off,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The instance handle of the module holding this code: its base address, as
 // the Linux load entry stores it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Keeps released objects for reuse, so that the device contexts and bitmaps
 // made and dropped for every sprite copy cost no allocation once warm.

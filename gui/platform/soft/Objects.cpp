@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pens, brushes, fonts and bitmap objects: creation, stock objects, deletion
 // (deferred while selected, as GDI does).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The drawing objects behind platform::Object handles. An object selected
 // into a device context outlives deleteObject until it is deselected, as in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/platform/soft/Raster.h"
 
 #include <algorithm>

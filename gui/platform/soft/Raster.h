@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Pixel coverage rules shared by the drawing calls, matched to what GDI (as
 // Wine draws it) covers: lines without their end pixel, polygons sampled at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Bitmap resources: the module's .bmp files are compiled into it as a table
 // (resources/ResourceTable.h) and decoded here with stb_image into colour
 // bitmaps, top row first.

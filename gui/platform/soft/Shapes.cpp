@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Filled and outlined shapes and single pixels: Polygon, FillRect, Ellipse,
 // Arc, Pie, SetPixel, GetPixel.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The software platform's windows, and the whole interface between the shared
 // window code (SoftWindows.cpp: registry, classes, paint and press delivery,

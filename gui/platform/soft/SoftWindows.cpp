@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The software platform's window functions: classes, windows, messages and
 // the device contexts that draw into a window's picture. What shows a window
 // and brings its events is its window system (SoftWindow.h).

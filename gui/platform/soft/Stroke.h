@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Drawing with a device context's pen, shared by lines and shape outlines.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/platform/soft/Surface.h"
 
 #include <algorithm>

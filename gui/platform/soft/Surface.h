@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A rectangle of pixels that device contexts draw into: a bitmap's, a
 // window's or the screen's. Colour surfaces hold 0x00RRGGBB per pixel,

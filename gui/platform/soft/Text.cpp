@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DrawText for single lines: left, centred or right, optionally centred
 // vertically, clipped to the box as DrawText does without DT_NOCLIP. In
 // opaque background mode the text's cells are filled with the background

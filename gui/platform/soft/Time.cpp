@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The millisecond tick count: a steady clock, wrapping at 32 bits like
 // GetTickCount, unless a test has fixed it.
 

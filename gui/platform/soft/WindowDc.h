@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the window system gives the device context code: the device context of
 // a window, and its release (which shows what was drawn).

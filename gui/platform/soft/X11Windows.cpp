@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // X11 windows of the software platform: a child of the host's X11 window on
 // the module's own display connection, open while any such window lives.
 // Implements: the peer window under a foreign X11 window id; what was drawn

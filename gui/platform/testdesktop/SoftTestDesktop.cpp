@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The test desktop of the software platform: windows in memory, input set
 // in the process-wide state the platform's polls read.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A desktop for tests, on every platform: host windows to open editors in,
 // paint and press messages delivered by hand, held buttons and keys, the

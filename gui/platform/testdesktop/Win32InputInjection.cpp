@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Buttons and keys injected with SendInput: a button goes in as a mouse
 // event, any other virtual key as a key event.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Input injected as the user's own, through SendInput: shared by the test
 // desktop and the host program, kept out of the module.

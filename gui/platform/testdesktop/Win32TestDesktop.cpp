@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The test desktop on Win32: real top-level windows, messages sent to the
 // window procedure, input injected with SendInput, and the clock overridden.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Colour and monochrome bitmaps and bit-block transfers.
 
 #include "gui/platform/win32/Handles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Device contexts, their colours and modes, and the drawing calls.
 
 #include "gui/platform/win32/Handles.h"

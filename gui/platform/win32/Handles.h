@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The platform handles are the Win32 handles themselves: these casts are the
 // whole translation, so each call below stays one call.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Button and key state and the pointer, read at the moment of the call, and
 // the clock.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pens, brushes and fonts, and selecting and deleting GDI objects.
 
 #include <cstring>

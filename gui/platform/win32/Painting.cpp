@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Window device contexts and paint messages. The host's own message loop
 // delivers the messages, so there is nothing to drain here. A zoomed window
 // is drawn in its picture and shown stretched when the context is released.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Bitmap resources and the instance handle they are loaded from.
 
 #include "gui/platform/win32/Handles.h"

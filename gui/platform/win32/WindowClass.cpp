@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Window classes whose procedure is the toolkit's platform::WindowProc.
 // Windows calls a stdcall WNDPROC, so every class gets the same trampoline,
 // which finds the toolkit's procedure by the window's class atom. A zoomed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Child windows: creation, destruction, zoom, the default procedure and the
 // user-data slot that points back at the toolkit's frame.
 

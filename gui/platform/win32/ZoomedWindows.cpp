@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/platform/win32/ZoomedWindows.h"
 
 #include <algorithm>

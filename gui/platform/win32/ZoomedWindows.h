@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Windows shown at a zoom above 1. Such a window is drawn in a picture of its
 // own size, a memory device context that counts what drawing touched; its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/commands/check/BlockCheck.h"
 
 #include <cmath>

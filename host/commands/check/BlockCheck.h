@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One block through an effect's process, checked sample by sample: what
 // `check` runs at every rate and block size it tries.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `check MODULE`: does to the module what a careful host does before trusting
 // it, one `pass: NAME` or `fail: NAME (why)` line per check and a closing
 // `N passed, N failed`. A check that crashes fails with the cause. A

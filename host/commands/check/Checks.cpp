@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/commands/check/Checks.h"
 
 namespace {

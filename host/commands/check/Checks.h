@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What `check` does to a plug-in, one row a check, in the order it runs
 // them. Each check returns why it failed, or nothing when it passed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The editor checks: the editor in real host windows, with the idle at 30 Hz and
 // audio blocks streaming, the way a host's interface and audio threads
 // drive it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The checks that need no window and speak only what every format offers a
 // host: start, process, stop.
 

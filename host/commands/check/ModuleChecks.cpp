@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The checks that drive the module interface's opcodes without a window:
 // loading, every opcode and programs.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The LV2 plug-in a name leads to, as lilv reads its data: a bundle folder
 // holding one plug-in, or a plug-in URI looked up where LV2 hosts look

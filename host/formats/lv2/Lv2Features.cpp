@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/formats/lv2/Lv2Features.h"
 
 #include <cstring>

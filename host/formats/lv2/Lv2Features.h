@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The features the host gives a plug-in or a UI, kept as the null-ended
 // array LV2 takes; what the plug-in's data requires is checked against the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // LV2 plug-ins, named by a bundle folder or a plug-in URI and loaded through
 // lilv where the platform has it; elsewhere loading says it has not.

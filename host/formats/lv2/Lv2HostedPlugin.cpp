@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/formats/lv2/Lv2HostedPlugin.h"
 
 #include <lv2/atom/atom.h>

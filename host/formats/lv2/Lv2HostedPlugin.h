@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One LV2 plug-in loaded and run through lilv the way an LV2 host runs it:
 // instantiated at the session's rate with the block size among its

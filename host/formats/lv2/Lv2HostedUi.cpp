@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/formats/lv2/Lv2HostedUi.h"
 
 #include <dlfcn.h>

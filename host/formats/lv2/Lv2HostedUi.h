@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The plug-in's X11 UI as an LV2 host shows it: the UI binary lilv names is
 // loaded, the UI is made inside the host's window and handed the DSP

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `info` for an LV2 plug-in: what an LV2 host reads of its data, without
 // instantiating it.
 

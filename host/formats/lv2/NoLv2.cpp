@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the build has no lilv (Windows): LV2 names are still known, and loading one says why not.
 
 #include "host/formats/lv2/Lv2Format.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/formats/lv2/UridMap.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The host's urid:map feature: each URI a plug-in or UI asks about gets a
 // number of its own, the same one every time, from any thread.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/formats/module/ModuleEffect.h"
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One effect created through a plug-in module's `main`, driven through its
 // record the way a host does. Closing it (opcode 1) happens once, on close

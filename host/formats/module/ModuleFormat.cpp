@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/formats/module/ModuleFormat.h"
 
 #include "host/formats/module/ModuleEffect.h"

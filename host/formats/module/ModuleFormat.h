@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Plug-in modules: a file exporting `main`, which hands out the effect's record.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `info` for a module: everything the effect reports to a host.
 
 #include "host/formats/module/ModuleInfo.h"

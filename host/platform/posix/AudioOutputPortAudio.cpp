@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Live sound on Linux through PortAudio.
 
 #include <fcntl.h>

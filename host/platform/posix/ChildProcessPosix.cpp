@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <dlfcn.h>
 #include <sys/stat.h>
 

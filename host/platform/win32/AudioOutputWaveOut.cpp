@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Live sound on Windows through waveOut: a thread keeps four buffers queued.
 
 #include <windows.h>

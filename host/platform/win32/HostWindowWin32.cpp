@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The host window on Windows, with input injected through SendInput.
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The host window on X11, with input injected through the XTest extension.
 
 #include <X11/Xlib.h>

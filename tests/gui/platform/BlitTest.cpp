@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // BitBlt: each raster operation, GDI's colour and monochrome conversions,
 // clipping, and the mask steps the toolkit builds transparent copies from.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Device contexts and objects: GDI's defaults, selection, and which kind of
 // bitmap a compatible bitmap is.
 

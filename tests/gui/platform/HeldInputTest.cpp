@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Input put in through the test desktop reads back through the platform's
 // polls: in memory on the software platform, injected as the user's own on
 // Win32, where the same injection drives the host program's windows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lines and polygons: the pixels GDI covers exactly (as Wine draws them).
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Ellipses, arcs and pies: where their edges fall is the platform's affair,
 // so these check bounds, symmetry and which colour goes where.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which window system of the software platform takes a window, and which one
 // answers for the input afterwards. Software platform only.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DrawText on one line: where the text lands in its box, what opaque mode
 // fills, clipping, and faces. Glyph shapes are the platform's, so these
 // check bounds and colours, not pixels.

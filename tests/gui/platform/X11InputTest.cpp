@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the X11 window system reads of the buttons, keys and pointer: a
 // reading stands while no device reports input, and the next one after a
 // device does sees the change, also when an event pass took that input in;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the X11 window system sends to the server: only the rectangle drawn
 // since the window was last shown, and the whole window again on an
 // exposure; and a window whose peer went first keeps its picture. Read back

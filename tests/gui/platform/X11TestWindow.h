@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the X11 window tests share: a window of the module's own, the child
 // of an X11 window the test makes on a connection of its own to the same

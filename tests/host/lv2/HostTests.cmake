@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # skyrun-host driving the LV2 bundle through lilv, by its folder and by its
 # URI: the same end-to-end runs as the module's, and clear failures for
 # names that lead to no plug-in or to one without a UI.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real module with one fault, chosen by a FAULT_... define, for `check`
 // to find. Each fault is one that exactly one of its checks should catch;
 // everything else the module does is the real module's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A loadable module that exports something other than main.
 #ifdef _WIN32
 #define EXPORTED __declspec(dllexport)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A module whose main gives no effect, as a module does whose host is refused.
 #include "interface/EffectRecord.h"
 
