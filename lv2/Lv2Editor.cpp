@@ -18,17 +18,8 @@ namespace {
 // The editor's window is the parent's newest child; hosts embed and resize
 // that window, so it is the widget they are given.
 LV2UI_Widget newestChild(void* parent) {
-    Display* display = platform::openX11Display();
-    if (!display) return parent;
-    ::Window root, parentOfParent, *children = nullptr;
-    unsigned int count = 0;
-    LV2UI_Widget widget = parent;
-    auto parentId = static_cast<::Window>(reinterpret_cast<uintptr_t>(parent));
-    if (XQueryTree(display, parentId, &root, &parentOfParent, &children, &count) && count > 0)
-        widget = reinterpret_cast<LV2UI_Widget>(uintptr_t(children[count - 1]));
-    if (children) XFree(children);
-    XCloseDisplay(display);
-    return widget;
+    ::Window child = platform::newestX11Child(::Window(reinterpret_cast<uintptr_t>(parent)));
+    return child ? reinterpret_cast<LV2UI_Widget>(uintptr_t(child)) : parent;
 }
 }  // namespace
 

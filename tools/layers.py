@@ -5,7 +5,8 @@ its count, the module's layers from the bottom up. With --check it exits 1
 when a file of the module includes from a layer above its own, or from a
 sibling it must not know (one platform implementation from the other), when
 a folder of the host program includes from one above its own, or when a
-host file outside its LV2 format includes an LV2 or lilv header."""
+host file outside its LV2 format includes an LV2 or lilv header (or one
+outside its CLAP format the CLAP declarations)."""
 
 import argparse
 import collections
@@ -41,6 +42,9 @@ HOST_RANK = dict(HOST_LAYERS)
 # Only the host's LV2 format speaks LV2 and lilv.
 LV2_HEADER = re.compile(r"^\s*#\s*include\s+<(lv2|lilv)/", re.MULTILINE)
 HOST_LV2 = "host/formats/lv2/"
+# Only the host's CLAP format speaks CLAP, through the adapter's declaration of it.
+HOST_CLAP = "host/formats/clap/"
+CLAP_INTERFACE = "clap/Clap.h"
 # Programs outside the module: the host reaches it only through the host
 # interface, and shares the test desktop's input injection and the X display
 # opening; tests, benchmarks and tools may use every layer. The module never
@@ -48,10 +52,10 @@ HOST_LV2 = "host/formats/lv2/"
 X11_DISPLAY = "gui/platform/X11Display.h"
 SHARED_WITH_HOST = re.compile(r"^gui/platform/testdesktop/\w*Injection\.h$")
 TEST_ONLY = "gui/platform/testdesktop"
-# The LV2 adapter is a host of the effect too: it sees the host interface,
-# the module's entry and the X display opening, and nothing of the game or
-# the toolkit.
-ONLY_ENTRY = {"lv2"}
+# The LV2 and CLAP adapters are hosts of the effect too: each sees the host
+# interface, the module's entry and the X display opening, and nothing of the
+# game or the toolkit.
+ONLY_ENTRY = {"lv2", "clap"}
 ANYTHING = {"tests", "bench", "tools"}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
@@ -71,14 +75,15 @@ def folder_of(path):
     return top if top in ANYTHING else None
 
 
-def allowed(source, target, included):
+def allowed(source, target, included, relative):
     if source == target or source in ANYTHING:
         return True
     if source in HOST_RANK:
         if target in HOST_RANK:
             return HOST_RANK[target] < HOST_RANK[source]
         return (target == "interface" or bool(SHARED_WITH_HOST.match(included)) or
-                included == X11_DISPLAY)
+                included == X11_DISPLAY or
+                (included == CLAP_INTERFACE and relative.startswith(HOST_CLAP)))
     if source in ONLY_ENTRY:
         return (target == "interface" or included == "plugin/PluginMain.h" or
                 included == X11_DISPLAY)
@@ -107,7 +112,7 @@ def scan(root):
                 continue  # a generated or system-style header
             if target != source:
                 edges[(source, target)] += 1
-            if not allowed(source, target, included):
+            if not allowed(source, target, included, relative):
                 wrong.append(f"{relative}: includes {included}")
     return edges, wrong
 

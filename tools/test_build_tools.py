@@ -15,13 +15,16 @@ JUNIT = "<testsuite>%s</testsuite>" % "".join(
     f'<testcase name="{n}" status="{status}"/>' for n, status in enumerate(STATUSES))
 
 # Each file with what it includes: downwards, the host to the interface and
-# the test desktop's injection, the LV2 adapter to the interface and the
-# module's entry, tests to anything.
+# the test desktop's injection, the LV2 and CLAP adapters to the interface and
+# the module's entry, the host's CLAP format to CLAP's declaration, tests to
+# anything.
 ALLOWED = {
     "plugin/Effect.cpp": ["game/GameView.h", "gui/View.h", "interface/Opcodes.h"],
     "gui/platform/soft/Raster.cpp": ["gui/platform/platform.h"],
     "host/Session.cpp": ["interface/EffectRecord.h", "gui/platform/testdesktop/X11Injection.h"],
     "lv2/Lv2Effect.cpp": ["plugin/PluginMain.h", "interface/Opcodes.h"],
+    "clap/ClapEffect.cpp": ["plugin/PluginMain.h", "interface/Opcodes.h"],
+    "host/formats/clap/ClapHostedPlugin.cpp": ["clap/Clap.h"],
     "tests/AnyTest.cpp": ["plugin/Effect.h", "gui/platform/testdesktop/TestDesktop.h"],
 }
 # One wrong include per rule.
@@ -33,6 +36,8 @@ WRONG = [
     ("host/Session.cpp", "gui/platform/testdesktop/TestDesktop.h"),
     ("lv2/Lv2Effect.cpp", "game/GameView.h"),
     ("lv2/Lv2Effect.cpp", "plugin/Dispatcher.h"),
+    ("clap/ClapEffect.cpp", "game/GameView.h"),
+    ("host/Session.cpp", "clap/Clap.h"),
 ]
 
 

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The plug-in's clap.gui: the effect's own editor embedded in the host's
+// window (x11 on Linux, win32 on Windows), stepped by the host's timer at
+// 30 Hz where it offers one, else by a timer of the editor's own window.
+
+#include <cstdint>
+
+#include "clap/Clap.h"
+
+class ClapEffect;
+
+class ClapGui {
+public:
+    // The one window API of this build.
+    static const char* const kApi;
+    static constexpr uint32_t kIdlePeriodMs = 33;  // 30 Hz, as the editor expects its idle
+
+    explicit ClapGui(ClapEffect& effect) : effect(effect) {}
+    ~ClapGui() { destroy(); }
+    ClapGui(const ClapGui&) = delete;
+    ClapGui& operator=(const ClapGui&) = delete;
+
+    static bool supports(const char* api, bool floating);
+    // False, and nothing made, for an API not offered or a second create.
+    bool create(const char* api, bool floating);
+    void destroy();
+    // The host's display scale: the editor's zoom, which its size follows.
+    bool setScale(double scale);
+    bool size(uint32_t* width, uint32_t* height);
+    // Opens the editor in the host's window; false for a null window, one of
+    // another API, or before create.
+    bool setParent(const clap_window* window);
+    bool setVisible(bool visible);
+    void onTimer(clap_id timer);
+    // One step and drawing of the editor.
+    void idle();
+
+private:
+    void startIdle();
+    void stopIdle();
+
+    ClapEffect& effect;
+    bool created = false;
+    void* window = nullptr;  // the editor's window while it is open
+    clap_id hostTimer = kClapInvalidId;
+    bool ownTimer = false;
+};
+
+// The editor's window, the newest child of the host's window `parent`.
+void* editorWindowIn(void* parent);
+void showEditorWindow(void* window, bool visible);
+// A timer on the editor's window calling gui.idle() at 30 Hz; false where the
+// platform has none.
+bool startWindowTimer(void* window, ClapGui& gui);
+void stopWindowTimer(void* window, ClapGui& gui);
