@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "host/formats/Formats.h"
 
+#include "host/formats/clap/ClapFormat.h"
 #include "host/formats/lv2/Lv2Format.h"
 #include "host/formats/module/ModuleFormat.h"
 
 namespace {
 // A module is any file, so it comes last and takes every name.
-const Format* const kFormats[] = {&lv2Format, &moduleFormat};
+const Format* const kFormats[] = {&clapFormat, &lv2Format, &moduleFormat};
 }  // namespace
 
 const Format& formatOf(const std::string& name) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// Loads a plug-in module by path and finds its exported `main`, like a host.
+// Loads a plug-in module by path and finds its exported entry (`main`, or a
+// format's own), like a host.
 
 #include <memory>
 #include <string>
@@ -17,17 +18,19 @@ bool askModulesForZoom(int32_t zoom, std::string& error);
 class LoadedModule {
 public:
     // Null with `error` set to the cause when the file cannot be loaded as a
-    // module or exports no `main`.
-    static std::unique_ptr<LoadedModule> load(const std::string& path, std::string& error);
+    // module or does not export `symbol`.
+    static std::unique_ptr<LoadedModule> load(const std::string& path, std::string& error,
+                                              const char* symbol = "main");
     ~LoadedModule();
 
-    PluginMainProc mainProc() const { return entry; }
+    PluginMainProc mainProc() const { return reinterpret_cast<PluginMainProc>(entry); }
+    void* exported() const { return entry; }
 
     LoadedModule(const LoadedModule&) = delete;
     LoadedModule& operator=(const LoadedModule&) = delete;
 
 private:
-    LoadedModule(void* handle, PluginMainProc entry) : handle(handle), entry(entry) {}
+    LoadedModule(void* handle, void* entry) : handle(handle), entry(entry) {}
     void* handle;
-    PluginMainProc entry;
+    void* entry;
 };

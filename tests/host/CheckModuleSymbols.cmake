@@ -1,6 +1,9 @@
 # SPDX-License-Identifier: MIT
-# Checks that MODULE exports exactly `main` and, on Windows, imports only
-# system DLLs (the runtimes are linked in statically).
+# Checks that MODULE exports exactly SYMBOL (`main` unless given) and, on
+# Windows, imports only system DLLs (the runtimes are linked in statically).
+if(NOT SYMBOL)
+  set(SYMBOL main)
+endif()
 if(WINDOWS)
   execute_process(COMMAND ${OBJDUMP} -p ${MODULE} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
   if(NOT status EQUAL 0)
@@ -21,6 +24,6 @@ else()
 endif()
 list(LENGTH exports count)
 message("exports: ${exports}")
-if(NOT count EQUAL 1 OR NOT exports MATCHES " main$")
-  message(FATAL_ERROR "expected exactly one export, main; found: ${exports}")
+if(NOT count EQUAL 1 OR NOT exports MATCHES " ${SYMBOL}$")
+  message(FATAL_ERROR "expected exactly one export, ${SYMBOL}; found: ${exports}")
 endif()

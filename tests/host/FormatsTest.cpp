@@ -7,6 +7,7 @@
 #include <string>
 
 #include "host/formats/Formats.h"
+#include "host/formats/clap/ClapFormat.h"
 #include "host/formats/lv2/Lv2Format.h"
 #include "host/formats/module/ModuleFormat.h"
 
@@ -25,6 +26,7 @@ TEST(Formats, ANameLeadsToTheFormatThatRecognisesIt) {
         {"missing/skyrun.lv2/skyrun.so", &moduleFormat},
         {"Skyrun.so", &moduleFormat},
         {"Skyrun.dll", &moduleFormat},
+        {"missing/Skyrun.clap", &clapFormat},
     };
     for (const auto& c : cases) EXPECT_EQ(&formatOf(c.name), c.format) << c.name;
 }

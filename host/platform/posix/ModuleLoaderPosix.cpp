@@ -8,7 +8,8 @@
 
 #include "host/platform/ModuleLoader.h"
 
-std::unique_ptr<LoadedModule> LoadedModule::load(const std::string& path, std::string& error) {
+std::unique_ptr<LoadedModule> LoadedModule::load(const std::string& path, std::string& error,
+                                                 const char* symbolName) {
     struct stat info {};
     if (stat(path.c_str(), &info) != 0) {
         error = std::strerror(errno);
@@ -26,14 +27,13 @@ std::unique_ptr<LoadedModule> LoadedModule::load(const std::string& path, std::s
         error = std::string("not a loadable module (") + (cause ? cause : "unknown") + ")";
         return nullptr;
     }
-    void* symbol = dlsym(handle, "main");
+    void* symbol = dlsym(handle, symbolName);
     if (!symbol) {
         dlclose(handle);
-        error = "the module exports no main";
+        error = std::string("the module exports no ") + symbolName;
         return nullptr;
     }
-    return std::unique_ptr<LoadedModule>(
-        new LoadedModule(handle, reinterpret_cast<PluginMainProc>(symbol)));
+    return std::unique_ptr<LoadedModule>(new LoadedModule(handle, symbol));
 }
 
 LoadedModule::~LoadedModule() { dlclose(handle); }

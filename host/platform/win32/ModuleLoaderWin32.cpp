@@ -15,7 +15,8 @@ std::string systemMessage(DWORD code) {
 }
 }  // namespace
 
-std::unique_ptr<LoadedModule> LoadedModule::load(const std::string& path, std::string& error) {
+std::unique_ptr<LoadedModule> LoadedModule::load(const std::string& path, std::string& error,
+                                                 const char* symbolName) {
     DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         error = systemMessage(GetLastError());
@@ -33,14 +34,13 @@ std::unique_ptr<LoadedModule> LoadedModule::load(const std::string& path, std::s
         error = "not a loadable module (" + systemMessage(loadError) + ")";
         return nullptr;
     }
-    FARPROC symbol = GetProcAddress(handle, "main");
+    FARPROC symbol = GetProcAddress(handle, symbolName);
     if (!symbol) {
         FreeLibrary(handle);
-        error = "the module exports no main";
+        error = std::string("the module exports no ") + symbolName;
         return nullptr;
     }
-    return std::unique_ptr<LoadedModule>(
-        new LoadedModule(handle, reinterpret_cast<PluginMainProc>(reinterpret_cast<void (*)()>(symbol))));
+    return std::unique_ptr<LoadedModule>(new LoadedModule(handle, reinterpret_cast<void*>(symbol)));
 }
 
 LoadedModule::~LoadedModule() { FreeLibrary(static_cast<HMODULE>(handle)); }

@@ -1,0 +1,49 @@
+# SPDX-License-Identifier: MIT
+# skyrun-host driving Skyrun.clap as a CLAP host: the same end-to-end runs
+# as the module's, and the module file exporting clap_entry alone.
+
+set(clap $<TARGET_FILE:skyrun_clap>)
+set(work ${CMAKE_CURRENT_BINARY_DIR}/clap)
+file(MAKE_DIRECTORY ${work})
+
+add_test(NAME clap_exports_only_clap_entry
+  COMMAND ${CMAKE_COMMAND} ${SYMBOL_TOOL} -DSYMBOL=clap_entry -DMODULE=${clap}
+    -P ${CMAKE_CURRENT_SOURCE_DIR}/CheckModuleSymbols.cmake)
+skyrun_host_test(host_clap_info ARGS info ${clap}
+  EXPECT_FILE ${CMAKE_CURRENT_SOURCE_DIR}/clap/expected_info.txt EXPECT_STATUS 0)
+skyrun_host_test(host_clap_check ARGS check ${clap}
+  EXPECT_STATUS 0 EXPECT_LINE "skip: every opcode with a zeroed buffer" EXPECT_LAST_LINE " 0 failed")
+
+# Rendering through the plug-in: bit-exact, at odd block sizes and rates.
+foreach(variant
+    "render_clap_float_stereo_block_1;float;stereo;44100;44100;--block;1"
+    "render_clap_pcm16_rate_22050;pcm16;stereo;48000;22050;--rate;22050")
+  list(GET variant 0 name)
+  list(GET variant 1 format)
+  list(GET variant 2 layout)
+  list(GET variant 3 rate)
+  list(GET variant 4 expectRate)
+  list(SUBLIST variant 5 -1 options)
+  add_test(NAME ${name}
+    COMMAND ${CMAKE_COMMAND} "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
+      -DHOST=$<TARGET_FILE:skyrun-host> -DWAV_TOOL=$<TARGET_FILE:wav-tool>
+      -DMODULE=${clap} -DWORK_DIR=${work} -DNAME=${name}
+      -DFORMAT=${format} -DLAYOUT=${layout} -DRATE=${rate} -DEXPECT_RATE=${expectRate}
+      "-DOPTIONS=${options}" -P ${CMAKE_CURRENT_SOURCE_DIR}/RenderUnchanged.cmake)
+endforeach()
+
+# The GUI in a real window of the host, with injected input and a screenshot.
+add_test(NAME host_clap_editor_screenshot
+  COMMAND ${CMAKE_COMMAND} "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
+    -DHOST=$<TARGET_FILE:skyrun-host> -DWAV_TOOL=$<TARGET_FILE:wav-tool>
+    -DMODULE=${clap} -DWORK_DIR=${work} -P ${CMAKE_CURRENT_SOURCE_DIR}/EditorScreenshot.cmake)
+
+add_test(NAME host_clap_screenshot_as_module
+  COMMAND ${CMAKE_COMMAND} "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
+    -DHOST=$<TARGET_FILE:skyrun-host> -DMODULE=$<TARGET_FILE:Skyrun> -DCLAP=${clap}
+    -DWORK_DIR=${work} -P ${CMAKE_CURRENT_SOURCE_DIR}/clap/SameScreenshot.cmake)
+
+set(gui_tests host_clap_editor_screenshot host_clap_screenshot_as_module)
+set_tests_properties(host_clap_check ${gui_tests} PROPERTIES
+  ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0:abort_on_error=1")
+set_tests_properties(${gui_tests} PROPERTIES RUN_SERIAL TRUE)
