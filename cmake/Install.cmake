@@ -47,6 +47,22 @@ install(FILES ${SKYRUN_LICENSE_FILE} DESTINATION ${SKYRUN_DOC_DIR} COMPONENT doc
 add_custom_target(skyrun_release_files)
 add_dependencies(skyrun_release_files Skyrun skyrun-host)
 
+# The CLAP module goes where every CLAP host on Linux looks by itself; on
+# Windows it lies beside the module, and the setup puts it in Common
+# Files\CLAP. It is built for 64-bit Windows and Linux only.
+if(TARGET skyrun_clap)
+  if(WIN32)
+    set(SKYRUN_CLAP_DIR .)
+  else()
+    set(SKYRUN_CLAP_DIR lib/clap)
+  endif()
+  install(TARGETS skyrun_clap
+    RUNTIME DESTINATION ${SKYRUN_CLAP_DIR} COMPONENT clap
+    LIBRARY DESTINATION ${SKYRUN_CLAP_DIR} COMPONENT clap
+      PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+  add_dependencies(skyrun_release_files skyrun_clap)
+endif()
+
 # The icon of the Start-menu shortcut and of the desktop entry is made from
 # the game's own pictures: an .ico for Windows, a .png for Linux menus.
 if(WIN32)

@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
-# The Debian package: module, LV2 bundle, host, man page, documents and menu entry
-# under /usr, its dependencies read from the binaries.
+# The Debian package: module, LV2 bundle, CLAP plug-in, host, man page,
+# documents and menu entry under /usr, its dependencies read from the binaries.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
@@ -18,7 +18,9 @@ Kestrigo (Orvane).
 .
 The same effect, with the game as its window, is installed as the LV2
 plug-in /usr/lib/lv2/skyrun.lv2, which LV2 hosts (Ardour, Carla, Qtractor,
-Zrythm, Audacity) find without any setting.
+Zrythm, Audacity) find without any setting, and as the CLAP plug-in
+/usr/lib/clap/Skyrun.clap, which CLAP hosts (Qtractor, Bitwig Studio,
+REAPER) find the same way.
 .
 The package also holds skyrun-host, which loads the module like a host:
 \"skyrun-host check /usr/lib/skyrun/Skyrun.so\" tries it the way a careful

@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # The Debian package: its paths and control fields, then, extracted into a
 # temporary root, the licence in the copyright file, the host's version, `check`
-# on the module found there, the LV2 bundle as lv2info reads it, the man page
-# and the menu entry.
+# on the module and the CLAP plug-in found there, the LV2 bundle as lv2info
+# reads it, the man page and the menu entry.
 #   DebTest.sh PACKAGE.deb VERSION WORK_DIR
 set -uo pipefail
 deb=$1
@@ -14,7 +14,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 echo "== dpkg-deb -c $(basename "$deb")"
 listing=$(dpkg-deb -c "$deb") || fail "dpkg-deb cannot read the package"
 echo "$listing"
-for path in usr/lib/skyrun/Skyrun.so usr/lib/lv2/skyrun.lv2/skyrun.so \
+for path in usr/lib/skyrun/Skyrun.so usr/lib/lv2/skyrun.lv2/skyrun.so usr/lib/clap/Skyrun.clap \
             usr/lib/lv2/skyrun.lv2/manifest.ttl usr/lib/lv2/skyrun.lv2/skyrun.ttl usr/bin/skyrun-host usr/share/man/man1/skyrun-host.1.gz \
             usr/share/doc/skyrun/copyright usr/share/doc/skyrun/README.txt \
             usr/share/applications/skyrun.desktop usr/share/icons/hicolor/48x48/apps/skyrun.png; do
@@ -42,11 +42,13 @@ echo "== skyrun-host --version"
 [ "$("$root/usr/bin/skyrun-host" --version)" = "skyrun-host $version" ] ||
   fail "skyrun-host --version does not print $version"
 
-echo "== skyrun-host check usr/lib/skyrun/Skyrun.so"
-out=$("$root/usr/bin/skyrun-host" check "$root/usr/lib/skyrun/Skyrun.so" 2>&1)
-status=$?
-echo "$out" | tail -n 3
-[ $status -eq 0 ] && tail -n 1 <<<"$out" | grep -q " 0 failed" || fail "check failed"
+for module in usr/lib/skyrun/Skyrun.so usr/lib/clap/Skyrun.clap; do
+  echo "== skyrun-host check $module"
+  out=$("$root/usr/bin/skyrun-host" check "$root/$module" 2>&1)
+  status=$?
+  echo "$out" | tail -n 3
+  [ $status -eq 0 ] && tail -n 1 <<<"$out" | grep -q " 0 failed" || fail "check failed on $module"
+done
 
 echo "== lv2info on usr/lib/lv2"
 "$(dirname "$0")/../lv2/Lv2InfoTest.sh" "$root/usr/lib/lv2" || fail "lv2info does not read the bundle"

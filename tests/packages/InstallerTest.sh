@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # The Windows setup program under Wine, in a fresh prefix:
 #  1. a silent install puts each module, and the host of its size, in the
-#     folder asked for; the Start-menu entry plays the 64-bit module;
+#     folder asked for, and the CLAP plug-in in Common Files\CLAP; the
+#     Start-menu entry plays the 64-bit module;
 #  2. the installed 32-bit host passes `check` on the installed 32-bit module;
 #  3. the silent uninstaller leaves none of the installed files behind;
 #  4. a folder that cannot be written stops the setup, which says so and
@@ -28,6 +29,8 @@ for f in Plug32/Skyrun.dll Plug64/Skyrun.dll Skyrun/skyrun-host.exe Skyrun/skyru
 done
 x86_64-w64-mingw32-objdump -f "$drive/Plug32/Skyrun.dll" | grep -q "pei-i386" || fail "C:/Plug32 holds no 32-bit DLL"
 x86_64-w64-mingw32-objdump -f "$drive/Plug64/Skyrun.dll" | grep -q "pei-x86-64" || fail "C:/Plug64 holds no 64-bit DLL"
+clap="$drive/Program Files/Common Files/CLAP/Skyrun.clap"
+x86_64-w64-mingw32-objdump -f "$clap" | grep -q "pei-x86-64" || fail "no 64-bit Skyrun.clap in Common Files/CLAP"
 grep -q 'Orvane' "$WINEPREFIX/system.reg" || fail "no uninstall entry in the registry"
 shortcut="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Skyrun.lnk"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
