@@ -25,6 +25,7 @@
 
 #include <cstring>
 #include <map>
+#include <optional>
 
 #include "gui/platform/X11Display.h"
 #include "gui/platform/soft/SoftWindow.h"
@@ -127,8 +128,15 @@ public:
         shareImage(found->second.shared, window.peer, window);
     }
 
-    // Xft.dpi, as desktops set it for every program's text and windows.
+    // Xft.dpi, as desktops set it for every program's text and windows;
+    // read once, as a connection of its own costs more than an editor's
+    // opening, and desktops change it rarely (toolkits too read it at start).
     double screenScale() override {
+        if (!knownScreenScale) knownScreenScale = readScreenScale();
+        return *knownScreenScale;
+    }
+
+    double readScreenScale() {
         Display* connection = display ? display : XOpenDisplay(nullptr);
         const char* resources = connection ? XResourceManagerString(connection) : nullptr;
         double dpi = 0.0;
@@ -366,6 +374,7 @@ private:
     bool eventsJustRead = false;     // an event pass has read the connection since the last reading
     SoftWindow* lastAskedFor = nullptr;
     platform::InputReading lastReading;
+    std::optional<double> knownScreenScale;  // 0 when the settings say nothing
 };
 }  // namespace
 
