@@ -15,22 +15,10 @@ skyrun_host_test(host_clap_check ARGS check ${clap}
   EXPECT_STATUS 0 EXPECT_LINE "skip: every opcode with a zeroed buffer" EXPECT_LAST_LINE " 0 failed")
 
 # Rendering through the plug-in: bit-exact, at odd block sizes and rates.
-foreach(variant
-    "render_clap_float_stereo_block_1;float;stereo;44100;44100;--block;1"
-    "render_clap_pcm16_rate_22050;pcm16;stereo;48000;22050;--rate;22050")
-  list(GET variant 0 name)
-  list(GET variant 1 format)
-  list(GET variant 2 layout)
-  list(GET variant 3 rate)
-  list(GET variant 4 expectRate)
-  list(SUBLIST variant 5 -1 options)
-  add_test(NAME ${name}
-    COMMAND ${CMAKE_COMMAND} "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
-      -DHOST=$<TARGET_FILE:skyrun-host> -DWAV_TOOL=$<TARGET_FILE:wav-tool>
-      -DMODULE=${clap} -DWORK_DIR=${work} -DNAME=${name}
-      -DFORMAT=${format} -DLAYOUT=${layout} -DRATE=${rate} -DEXPECT_RATE=${expectRate}
-      "-DOPTIONS=${options}" -P ${CMAKE_CURRENT_SOURCE_DIR}/RenderUnchanged.cmake)
-endforeach()
+skyrun_render_test(render_clap_float_stereo_block_1 ${clap} float stereo 44100 44100
+  --block 1)
+skyrun_render_test(render_clap_pcm16_rate_22050 ${clap} pcm16 stereo 48000 22050
+  --rate 22050)
 
 # The GUI in a real window of the host, with injected input and a screenshot.
 add_test(NAME host_clap_editor_screenshot

@@ -56,23 +56,12 @@ set_tests_properties(host_lv2_info_uri host_lv2_unknown_uri PROPERTIES
   ENVIRONMENT LV2_PATH=${work}/path)
 
 # Rendering through the bundle and through the URI: bit-exact, at odd block sizes and rates.
-foreach(variant
-    "render_lv2_float_stereo_block_1;float;stereo;44100;44100;${bundle};--block;1"
-    "render_lv2_pcm16_mono_block_7;pcm16;mono;48000;48000;${bundle};--block;7"
-    "render_lv2_uri_rate_22050;pcm16;stereo;48000;22050;${SKYRUN_LV2_URI};--rate;22050")
-  list(GET variant 0 name)
-  list(GET variant 1 format)
-  list(GET variant 2 layout)
-  list(GET variant 3 rate)
-  list(GET variant 4 expectRate)
-  list(GET variant 5 plugin)
-  list(SUBLIST variant 6 -1 options)
-  add_test(NAME ${name}
-    COMMAND ${CMAKE_COMMAND} -DHOST=$<TARGET_FILE:skyrun-host> -DWAV_TOOL=$<TARGET_FILE:wav-tool>
-      -DMODULE=${plugin} -DWORK_DIR=${work} -DNAME=${name}
-      -DFORMAT=${format} -DLAYOUT=${layout} -DRATE=${rate} -DEXPECT_RATE=${expectRate}
-      "-DOPTIONS=${options}" -P ${CMAKE_CURRENT_SOURCE_DIR}/RenderUnchanged.cmake)
-endforeach()
+skyrun_render_test(render_lv2_float_stereo_block_1 ${bundle} float stereo 44100 44100
+  --block 1)
+skyrun_render_test(render_lv2_pcm16_mono_block_7 ${bundle} pcm16 mono 48000 48000
+  --block 7)
+skyrun_render_test(render_lv2_uri_rate_22050 ${SKYRUN_LV2_URI} pcm16 stereo 48000 22050
+  --rate 22050)
 set_tests_properties(render_lv2_uri_rate_22050 PROPERTIES ENVIRONMENT LV2_PATH=${work}/path)
 set_tests_properties(host_lv2_no_accumulating host_lv2_missing_bundle PROPERTIES
   FIXTURES_REQUIRED lv2_render_input)
