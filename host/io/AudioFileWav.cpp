@@ -89,9 +89,9 @@ bool readAudioFile(const std::string& path, StereoAudio& audio, std::string& err
 bool writeAudioFile(const std::string& path, const StereoAudio& audio, std::string& error) {
     uint32_t dataBytes = uint32_t(audio.frames() * 8);
     std::string out;
-    out.reserve(44 + dataBytes);
+    out.reserve(56 + dataBytes);
     out += "RIFF";
-    put32(out, 36 + dataBytes);
+    put32(out, 48 + dataBytes);
     out += "WAVEfmt ";
     put32(out, 16);
     put16(out, kFormatFloat);
@@ -100,6 +100,10 @@ bool writeAudioFile(const std::string& path, const StereoAudio& audio, std::stri
     put32(out, uint32_t(audio.sampleRate) * 8);
     put16(out, 8);
     put16(out, 32);
+    // Readers expect a frame count in every file that is not plain PCM.
+    out += "fact";
+    put32(out, 4);
+    put32(out, uint32_t(audio.frames()));
     out += "data";
     put32(out, dataBytes);
     for (size_t i = 0; i < audio.frames(); ++i) {

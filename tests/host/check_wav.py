@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 """check_wav.py FILE RATE FRAMES: libsndfile, a reader not the host's, reads
 FILE as FRAMES frames of float stereo at RATE (so the block align is right),
-names no value that should be another, and finds the RIFF size right."""
+names nothing that should be otherwise, and finds the RIFF size right."""
 
 import ctypes
 import ctypes.util
@@ -27,7 +27,7 @@ def problems(path, rate, frames):
     sndfile.sf_command(handle, 0x1001, log, len(log))  # its log of what it read
     log = log.value.decode()
     read = {name: int(value) for name, value in re.findall(r"^ *(\w[\w/ ]*?) *: (\d+)", log, re.M)}
-    found = [line.strip() for line in log.splitlines() if "should be" in line]
+    found = [line.strip(" *") for line in log.splitlines() if "should" in line]
     if read["RIFF"] != read["Length"] - 8:
         found.append(f"RIFF size {read['RIFF']} in a file of {read['Length']} bytes")
     if (info.format, info.channels, info.rate, info.frames) != (0x010006, 2, rate, frames):
