@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace soft {
 
@@ -90,18 +91,18 @@ void Surface::fillSpan(int32_t y, int32_t x0, int32_t x1, Pixel pixel) {
 }
 
 namespace {
-// Each source row is widened once and the widened row copied down. The
-// zoom is a constant here, so widening a pixel is `zoom` plain stores.
+// Each source row is widened once into a row of its own, small enough to
+// stay in the cache, and that row copied to its `zoom` places: the target
+// (a large image the server reads too) then takes only whole-row copies.
 template <int32_t zoom>
 void zoomRows(Surface& target, const Surface& source, const platform::Box& area) {
-    auto width = size_t(area.right - area.left) * zoom;
+    auto width = size_t(area.right - area.left);
+    std::vector<Pixel> wide(width * zoom);
     for (int32_t y = area.top; y < area.bottom; ++y) {
         const Pixel* from = source.row(y) + area.left;
-        Pixel* first = target.row(y * zoom) + size_t(area.left) * zoom;
-        for (size_t x = 0; x < width; x += zoom, ++from)
-            for (int32_t copy = 0; copy < zoom; ++copy) first[x + size_t(copy)] = *from;
-        for (int32_t copy = 1; copy < zoom; ++copy)
-            std::copy_n(first, width, target.row(y * zoom + copy) + size_t(area.left) * zoom);
+        for (size_t x = 0; x < width; ++x) std::fill_n(&wide[x * zoom], zoom, from[x]);
+        for (int32_t copy = 0; copy < zoom; ++copy)
+            std::copy_n(wide.data(), wide.size(), target.row(y * zoom + copy) + size_t(area.left) * zoom);
     }
 }
 }  // namespace
