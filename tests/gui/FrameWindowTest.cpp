@@ -122,6 +122,7 @@ TEST_F(FrameWindow, AZoomShowsEveryPixelAsAnExactBlock) {
         frame->attachChild(changing);
         ASSERT_TRUE(setWindowZoom(frame->window(), zoom));
         desktop::postPaint(frame->window());
+        frame->refreshChanged();  // the views are drawn; only `changing` changes below
         std::vector<ColorRef> afterPaint = shown(zoom);
         changing->color = kBlue;
         changing->setValue(0.5f);
