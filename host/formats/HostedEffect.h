@@ -25,7 +25,7 @@ public:
     // Whether the effect also has a process that adds to `out`; false with
     // `why` when not, and then `accumulate` is never called.
     virtual bool accumulates(std::string& why) = 0;
-    virtual void accumulate(float** in, float** out, int32_t frames) = 0;
+    virtual void accumulate(float** /*in*/, float** /*out*/, int32_t /*frames*/) {}
 
     // Shows the editor at `zoom` (1 to 4) from its next opening, told the
     // way a host of the format tells it; false with `error` when it cannot be.
@@ -39,8 +39,8 @@ public:
     virtual void closeEditor() = 0;
 
     // The game's counters, false when the effect does not tell them.
-    virtual bool gameStatus(GameStatus& status) = 0;
+    virtual bool gameStatus(GameStatus& /*status*/) { return false; }
     // The record of an effect that speaks the module interface's opcodes,
     // null for other formats.
-    virtual EffectRecord* moduleRecord() = 0;
+    virtual EffectRecord* moduleRecord() { return nullptr; }
 };

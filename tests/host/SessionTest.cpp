@@ -30,7 +30,6 @@ struct TestEffect : HostedEffect {
         for (int c = 0; c < 2; ++c) input[c].insert(input[c].end(), in[c], in[c] + frames);
     }
     bool accumulates(std::string&) override { return false; }
-    void accumulate(float**, float**, int32_t) override {}
     bool setZoom(int32_t, std::string&) override { return true; }
     bool editorSize(int32_t&, int32_t&) override { return true; }
     bool openEditor(HostWindow&) override { return true; }
@@ -39,8 +38,6 @@ struct TestEffect : HostedEffect {
         clock->time += work;
     }
     void closeEditor() override {}
-    bool gameStatus(GameStatus&) override { return false; }
-    EffectRecord* moduleRecord() override { return nullptr; }
 
     std::shared_ptr<TestClock> clock;
     microseconds work;

@@ -24,15 +24,12 @@ public:
     void stop() override;
     void process(float** in, float** out, int32_t frames) override;
     bool accumulates(std::string& why) override;
-    void accumulate(float**, float**, int32_t) override {}
     // Through the GUI's set_scale, which its size follows.
     bool setZoom(int32_t zoom, std::string& error) override;
     bool editorSize(int32_t& width, int32_t& height) override;
     bool openEditor(HostWindow& window) override;
     void idleEditor() override;
     void closeEditor() override;
-    bool gameStatus(GameStatus&) override { return false; }
-    EffectRecord* moduleRecord() override { return nullptr; }
 
     const clap_plugin* instance() const { return plugin; }
     // The plug-in's extension `id`, null when it has none.

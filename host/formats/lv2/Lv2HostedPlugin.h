@@ -31,7 +31,6 @@ public:
     void stop() override;
     void process(float** in, float** out, int32_t frames) override;
     bool accumulates(std::string& why) override;
-    void accumulate(float**, float**, int32_t) override {}
     // Through the UI's ui:scaleFactor option.
     bool setZoom(int32_t zoom, std::string& error) override;
     // Known once the UI is open: it asks for its size then.
@@ -39,9 +38,6 @@ public:
     bool openEditor(HostWindow& window) override;
     void idleEditor() override;
     void closeEditor() override;
-    // The plug-in does not tell its game's counters.
-    bool gameStatus(GameStatus&) override { return false; }
-    EffectRecord* moduleRecord() override { return nullptr; }
 
 private:
     explicit Lv2HostedPlugin(std::unique_ptr<FoundPlugin> found);
