@@ -44,8 +44,15 @@ int runThisProgram(const std::vector<std::string>& args, std::string& why) {
     startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(self, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+    // A start can fail for a moment on a busy machine (seen under Wine as
+    // an internal error); a program that really cannot start fails every try.
+    bool started = false;
+    for (int tries = 0; tries < 3 && !started; ++tries) {
+        if (tries > 0) Sleep(200);
+        started = CreateProcessA(self, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                 nullptr, &startup, &process);
+    }
+    if (!started) {
         why = "cannot start: error " + std::to_string(GetLastError());
         return -1;
     }
