@@ -101,9 +101,10 @@ struct ParentWindow {
         GetClientRect(child(), &rect);
         return {rect.right, rect.bottom};
     }
-    // Whether a timer on the child came due within a second; it runs then.
+    // Whether a timer on the child came due within five seconds (a busy
+    // machine may be slow); it runs then.
     bool childTimerRan() const {
-        for (int tries = 0; tries < 100; ++tries, Sleep(10)) {
+        for (int tries = 0; tries < 500; ++tries, Sleep(10)) {
             MSG message;
             if (PeekMessageA(&message, child(), WM_TIMER, WM_TIMER, PM_REMOVE))
                 return DispatchMessageA(&message), true;
