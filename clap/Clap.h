@@ -127,6 +127,12 @@ struct clap_plugin_audio_ports {
 constexpr char kClapExtGui[] = "clap.gui";
 constexpr char kClapWindowApiWin32[] = "win32";
 constexpr char kClapWindowApiX11[] = "x11";
+// The API of embedded GUIs on the platform built for.
+#ifdef _WIN32
+constexpr const char* kClapWindowApiHere = kClapWindowApiWin32;
+#else
+constexpr const char* kClapWindowApiHere = kClapWindowApiX11;
+#endif
 struct clap_window {
     const char* api;
     union {

@@ -7,12 +7,6 @@
 #include "interface/EditorRect.h"
 #include "interface/Opcodes.h"
 
-#ifdef _WIN32
-const char* const ClapGui::kApi = kClapWindowApiWin32;
-#else
-const char* const ClapGui::kApi = kClapWindowApiX11;
-#endif
-
 namespace {
 void* parentHandle(const clap_window& window) {
 #ifdef _WIN32
@@ -24,7 +18,7 @@ void* parentHandle(const clap_window& window) {
 }  // namespace
 
 bool ClapGui::supports(const char* api, bool floating) {
-    return api && std::strcmp(api, kApi) == 0 && !floating;
+    return api && std::strcmp(api, kClapWindowApiHere) == 0 && !floating;
 }
 
 bool ClapGui::create(const char* api, bool floating) {
@@ -56,7 +50,8 @@ bool ClapGui::size(uint32_t* width, uint32_t* height) {
 }
 
 bool ClapGui::setParent(const clap_window* parent) {
-    if (!created || window || !parent || !parent->api || std::strcmp(parent->api, kApi) != 0 ||
+    if (!created || window || !parent || !parent->api ||
+        std::strcmp(parent->api, kClapWindowApiHere) != 0 ||
         !parentHandle(*parent))
         return false;
     if (!effect.dispatch(opEditorOpen, 0, 0, parentHandle(*parent))) return false;

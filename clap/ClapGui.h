@@ -12,8 +12,6 @@ class ClapEffect;
 
 class ClapGui {
 public:
-    // The one window API of this build.
-    static const char* const kApi;
     static constexpr uint32_t kIdlePeriodMs = 33;  // 30 Hz, as the editor expects its idle
 
     explicit ClapGui(ClapEffect& effect) : effect(effect) {}

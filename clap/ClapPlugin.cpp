@@ -30,7 +30,7 @@ const clap_plugin_audio_ports kAudioPorts = {portCount, portInfo};
 
 bool preferredApi(const clap_plugin*, const char** api, bool* floating) {
     if (!api || !floating) return false;
-    *api = ClapGui::kApi;
+    *api = kClapWindowApiHere;
     *floating = false;
     return true;
 }

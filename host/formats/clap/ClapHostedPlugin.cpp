@@ -6,12 +6,6 @@
 
 #include "host/platform/HostWindow.h"
 
-#ifdef _WIN32
-const char* const ClapHostedPlugin::kGuiApi = kClapWindowApiWin32;
-#else
-const char* const ClapHostedPlugin::kGuiApi = kClapWindowApiX11;
-#endif
-
 namespace {
 ClapHostedPlugin& hostOf(const clap_host* host) {
     return *static_cast<ClapHostedPlugin*>(host->host_data);
@@ -123,7 +117,7 @@ bool ClapHostedPlugin::setZoom(int32_t newZoom, std::string& error) {
 
 bool ClapHostedPlugin::createGui() {
     if (guiCreated) return true;
-    guiCreated = gui && gui->create(plugin, kGuiApi, false);
+    guiCreated = gui && gui->create(plugin, kClapWindowApiHere, false);
     if (guiCreated && zoom) gui->set_scale(plugin, double(zoom));
     return guiCreated;
 }
@@ -137,7 +131,7 @@ bool ClapHostedPlugin::editorSize(int32_t& width, int32_t& height) {
 }
 
 bool ClapHostedPlugin::openEditor(HostWindow& window) {
-    clap_window parent{kGuiApi, {.ptr = window.parentHandle()}};
+    clap_window parent{kClapWindowApiHere, {.ptr = window.parentHandle()}};
 #ifndef _WIN32
     parent.x11 = reinterpret_cast<uintptr_t>(window.parentHandle());
 #endif

@@ -37,8 +37,6 @@ public:
     const Extension* extension(const char* id) const {
         return static_cast<const Extension*>(plugin->get_extension(plugin, id));
     }
-    // The window API of this platform's embedded GUIs.
-    static const char* const kGuiApi;
 
 private:
     ClapHostedPlugin(std::unique_ptr<LoadedModule> module, const clap_plugin_entry* entry);
