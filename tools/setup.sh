@@ -31,5 +31,22 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $sudo dpkg --add-architecture i386
 fi
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# A mirror being synchronised fails single index files now and then; apt-get
+# update then exits 100 though every other index is fresh. A few tries, and
+# after them the indexes it did get are good enough to install from.
+for try in 1 2 3; do
+  if $sudo apt-get update -qq; then break; fi
+  [ "$try" -lt 3 ] && sleep $((try * 10))
+done
+native=() foreign=()
+for p in "${missing[@]}"; do
+  case "$p" in *:i386) foreign+=("$p") ;; *) native+=("$p") ;; esac
+done
+install() { $sudo apt-get install -y -qq --no-install-recommends "$@" >/dev/null; }
+[ ${#native[@]} -eq 0 ] || install "${native[@]}"
+# The i386 index can lag the amd64 one (a security update not yet built for
+# i386), and then 32-bit Wine's libraries cannot match their amd64 twins.
+# Without it the 32-bit Windows tests are reported skipped, so the rest goes on.
+if [ ${#foreign[@]} -gt 0 ] && ! install "${foreign[@]}"; then
+  echo "setup: ${foreign[*]} cannot be installed yet (the i386 packages do not match the amd64 ones; a mirror behind): run 'apt-get update && apt-get install ${foreign[*]}' later" >&2
+fi
