@@ -23,9 +23,13 @@ LAYERS = [
     ("gui/platform/soft", 2),
     ("gui/platform/win32", 2),
     ("gui/platform/testdesktop", 3),  # drives either implementation from tests
+    ("gui/platform/web", 3),  # the software platform shown in a browser's canvas
     ("gui", 3),
     ("game", 4),
     ("plugin", 5),
+    # The browser's glue: carries the sound events between the effect that
+    # shows the game and the one in the audio thread, so it sees the effect.
+    ("web", 7),
 ]
 RANK = dict(LAYERS)
 # The host program's own layers, bottom to top: OS calls, files and the

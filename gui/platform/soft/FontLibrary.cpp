@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "gui/platform/soft/FontLibrary.h"
 
+#include <ft2build.h>
+#include FT_FREETYPE_H
 #include FT_SIZES_H
 #include FT_TRUETYPE_TABLES_H
 #include <fontconfig/fontconfig.h>
@@ -12,8 +14,20 @@
 #include <tuple>
 
 namespace soft {
+namespace {
+class FreeTypeFont final : public SizedFont {
+public:
+    FreeTypeFont(FT_Face face, int32_t pixelsPerEm);
+    ~FreeTypeFont() override;
 
-SizedFont::SizedFont(FT_Face face, int32_t pixelsPerEm) : face(face) {
+private:
+    void make(unsigned char code, Glyph& glyph) override;
+
+    FT_Face face;
+    FT_Size size = nullptr;
+};
+
+FreeTypeFont::FreeTypeFont(FT_Face face, int32_t pixelsPerEm) : face(face) {
     if (FT_New_Size(face, &size) != 0) return;
     FT_Activate_Size(size);
     FT_Set_Pixel_Sizes(face, 0, FT_UInt(pixelsPerEm));
@@ -29,22 +43,20 @@ SizedFont::SizedFont(FT_Face face, int32_t pixelsPerEm) : face(face) {
     }
 }
 
-SizedFont::~SizedFont() {
+FreeTypeFont::~FreeTypeFont() {
     if (size) FT_Done_Size(size);
 }
 
-const Glyph& SizedFont::glyph(unsigned char code) {
-    Glyph& glyph = glyphs[code];
-    if (glyph.loaded || !size) return glyph;
-    glyph.loaded = true;
+void FreeTypeFont::make(unsigned char code, Glyph& glyph) {
+    if (!size) return;
     FT_Activate_Size(size);
-    if (FT_Load_Char(face, code, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) return glyph;
+    if (FT_Load_Char(face, code, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) return;
     FT_GlyphSlot slot = face->glyph;
     const FT_Bitmap& bitmap = slot->bitmap;
     glyph.advance = int32_t((slot->advance.x + 32) >> 6);
     glyph.left = slot->bitmap_left;
     glyph.top = slot->bitmap_top;
-    if (bitmap.pixel_mode != FT_PIXEL_MODE_MONO) return glyph;
+    if (bitmap.pixel_mode != FT_PIXEL_MODE_MONO) return;
     glyph.width = int32_t(bitmap.width);
     glyph.height = int32_t(bitmap.rows);
     glyph.offset = store.size();
@@ -52,10 +64,8 @@ const Glyph& SizedFont::glyph(unsigned char code) {
         const unsigned char* bits = bitmap.buffer + ptrdiff_t(y) * bitmap.pitch;
         for (int32_t x = 0; x < glyph.width; ++x) store.push_back(bits[x / 8] >> (7 - x % 8) & 1);
     }
-    return glyph;
 }
 
-namespace {
 class FontLibrary {
 public:
     // A configuration of our own, so that a host using fontconfig itself
@@ -74,7 +84,7 @@ public:
         FT_Face face = match(font);
         if (!face) return nullptr;
         auto& entry = sized[{face, pixelsPerEm(face, font.height)}];
-        if (!entry) entry = std::make_unique<SizedFont>(face, pixelsPerEm(face, font.height));
+        if (!entry) entry = std::make_unique<FreeTypeFont>(face, pixelsPerEm(face, font.height));
         return entry.get();
     }
 
@@ -136,7 +146,7 @@ private:
     FT_Library library = nullptr;
     std::map<std::pair<std::string, int>, FT_Face> faces;
     std::map<std::tuple<std::string, int32_t>, FT_Face> matches;
-    std::map<std::pair<FT_Face, int32_t>, std::unique_ptr<SizedFont>> sized;
+    std::map<std::pair<FT_Face, int32_t>, std::unique_ptr<FreeTypeFont>> sized;
 };
 FontLibrary& fontLibrary() {
     static FontLibrary library;

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// Faces found through fontconfig and rasterised by FreeType one bit deep, as
-// GDI's default quality draws most small sizes, so that inked pixels are
-// exactly the text colour. Every glyph is kept once rendered, so steady
-// drawing allocates nothing.
-
-#include <ft2build.h>
-#include FT_FREETYPE_H
+// Fonts at a pixel size, their glyphs one bit deep, as GDI's default quality
+// draws most small sizes, so that inked pixels are exactly the text colour.
+// Natively faces are found through fontconfig and rasterised by FreeType
+// (FontLibrary.cpp); the browser's build carries the same glyphs as a table
+// made by that code. Every glyph is kept once made, so steady drawing
+// allocates nothing.
 
 #include <array>
 #include <cstdint>
@@ -27,24 +26,34 @@ struct Glyph {
 // One face at one pixel size, with GDI's cell metrics.
 class SizedFont {
 public:
-    SizedFont(FT_Face face, int32_t pixelsPerEm);
-    ~SizedFont();
+    SizedFont() = default;
+    virtual ~SizedFont() = default;
     SizedFont(const SizedFont&) = delete;
     SizedFont& operator=(const SizedFont&) = delete;
 
     int32_t ascent() const { return ascender; }
     int32_t cellHeight() const { return ascender + descender; }
-    // The glyph of a character of the ANSI text, rendered on first use.
-    const Glyph& glyph(unsigned char code);
+    // The glyph of a character of the ANSI text, made on first use.
+    const Glyph& glyph(unsigned char code) {
+        Glyph& found = glyphs[code];
+        if (!found.loaded) {
+            found.loaded = true;
+            make(code, found);
+        }
+        return found;
+    }
     // Row-major coverage of a glyph: 1 where it is inked.
     const uint8_t* coverage(const Glyph& glyph) const { return store.data() + glyph.offset; }
 
-private:
-    FT_Face face;
-    FT_Size size = nullptr;
+protected:
+    // Sets the glyph's metrics and appends its coverage to the store.
+    virtual void make(unsigned char code, Glyph& glyph) = 0;
+
     int32_t ascender = 0, descender = 0;
-    std::array<Glyph, 256> glyphs{};
     std::vector<uint8_t> store;
+
+private:
+    std::array<Glyph, 256> glyphs{};
 };
 
 // Loads fontconfig's configuration, which takes some milliseconds, unless

@@ -82,7 +82,7 @@ protected:
 };
 
 WindowSystem& headlessWindowSystem();
-WindowSystem& x11WindowSystem();
+WindowSystem& displayWindowSystem();  // X11, or the browser's canvases
 // The systems in the order they are asked: the display's before the in-memory
 // one, which holds input always and attaches to no foreign handle.
 std::span<WindowSystem* const> windowSystems();

@@ -91,7 +91,7 @@ void deliverPress(SoftWindow* window, uint32_t message, int32_t x, int32_t y) {
 }
 
 std::span<WindowSystem* const> windowSystems() {
-    static const std::array<WindowSystem*, 2> systems{&x11WindowSystem(), &headlessWindowSystem()};
+    static const std::array<WindowSystem*, 2> systems{&displayWindowSystem(), &headlessWindowSystem()};
     return systems;
 }
 

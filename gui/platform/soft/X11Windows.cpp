@@ -378,7 +378,7 @@ private:
 };
 }  // namespace
 
-WindowSystem& x11WindowSystem() {
+WindowSystem& displayWindowSystem() {
     static X11WindowSystem system;
     return system;
 }
