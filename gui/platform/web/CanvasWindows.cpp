@@ -29,6 +29,7 @@ using platform::Pt;
 struct CanvasPeer {
     std::vector<uint32_t> rgba;
     Box changed{0, 0, 0, 0};
+    bool exposed = false;  // shown at its size, not yet painted
 };
 
 CanvasPeer& peerOf(const SoftWindow& window) { return *reinterpret_cast<CanvasPeer*>(window.peer); }
@@ -49,10 +50,12 @@ public:
         auto* peer = new CanvasPeer;
         window.peer = reinterpret_cast<uintptr_t>(peer);
         resize(window);
+        shown.push_back(&window);
         return true;
     }
 
     void detach(SoftWindow& window) override {
+        std::erase(shown, &window);
         delete &peerOf(window);
         window.peer = 0;
     }
@@ -73,7 +76,16 @@ public:
         resize(window);
     }
 
-    void dispatchEvents() override {}
+    // A new canvas is painted whole at the next idle, as a window system's
+    // first expose event would have it.
+    void dispatchEvents() override {
+        for (SoftWindow* window : shown) {
+            CanvasPeer& peer = peerOf(*window);
+            if (!peer.exposed) continue;
+            peer.exposed = false;
+            deliverPaint(window);
+        }
+    }
     bool holdsInput() const override { return true; }
 
     platform::InputReading readInput(SoftWindow* window) override {
@@ -100,7 +112,10 @@ private:
         CanvasPeer& peer = peerOf(window);
         peer.rgba.assign(size_t(window.shownWidth()) * size_t(window.shownHeight()), 0xFF000000u);
         peer.changed = {0, 0, window.shownWidth(), window.shownHeight()};
+        peer.exposed = true;
     }
+
+    std::vector<SoftWindow*> shown;
 };
 
 SoftWindow* canvasWindow(uintptr_t handle) {
