@@ -83,10 +83,14 @@ __attribute__((used)) void skyrun_effect_end_block(WebEffect* effect) {
     effect->adapter->record()->processReplacing(effect->adapter->record(), none, none, 0);
 }
 
-// Opens the editor under the page's handle for a canvas; the window it
+// Opens the editor under the page's handle for a canvas, asking its size
+// first as hosts do (which chooses the zoom for the screen); the window it
 // made, or 0.
 __attribute__((used)) uintptr_t skyrun_effect_open_editor(WebEffect* effect, uintptr_t parent) {
-    if (!effect || !parent || !effect->adapter->openEditor(reinterpret_cast<void*>(parent))) return 0;
+    uint32_t width = 0, height = 0;
+    if (!effect || !parent || !effect->adapter->editorSize(width, height) ||
+        !effect->adapter->openEditor(reinterpret_cast<void*>(parent)))
+        return 0;
     return reinterpret_cast<uintptr_t>(effect->adapter->editorWindow());
 }
 

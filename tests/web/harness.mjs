@@ -47,11 +47,13 @@ export async function serve(site, { extra = {}, refuse = [] } = {}) {
 
 // A browser with autoplay allowed, so tests need no gesture; `scale` is the
 // device pixel ratio its pages see.
-export async function openPage({ scale = 1, autoplay = true } = {}) {
+export async function openPage({ scale = 1, autoplay = true, touch = false } = {}) {
   const args = ['--no-sandbox', '--mute-audio'];
   if (autoplay) args.push('--autoplay-policy=no-user-gesture-required');
   const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', headless: true, args });
-  const context = await browser.newContext({ deviceScaleFactor: scale, viewport: { width: 800, height: 600 } });
+  const context = await browser.newContext({
+    deviceScaleFactor: scale, hasTouch: touch, viewport: { width: 800, height: 600 },
+  });
   const page = await context.newPage();
   const errors = [];
   page.on('console', (entry) => {

@@ -40,6 +40,9 @@ constexpr uint32_t toCanvas(Pixel pixel) {
 }
 
 std::array<bool, 256> keysDown{};
+// Keys pressed since the last reading: a click quicker than the game's
+// step still reaches it, as the page's events arrive between readings.
+std::array<bool, 256> keysPressed{};
 Pt pointer{0, 0};
 double screenScaleSeen = 0.0;
 
@@ -90,8 +93,10 @@ public:
 
     platform::InputReading readInput(SoftWindow* window) override {
         platform::InputReading reading;
-        for (int32_t key : platform::kReadKeys)
-            if (keysDown[size_t(key)]) reading.held |= 1u << key;
+        for (int32_t key : platform::kReadKeys) {
+            if (keysDown[size_t(key)] || keysPressed[size_t(key)]) reading.held |= 1u << key;
+            keysPressed[size_t(key)] = false;
+        }
         reading.hasPointer = true;
         reading.pointer = pointer;
         if (window) {
@@ -138,8 +143,9 @@ WindowSystem& displayWindowSystem() {
 extern "C" {
 
 __attribute__((used)) void skyrun_canvas_set_key(int32_t virtualKey, int32_t down) {
-    if (virtualKey >= 0 && virtualKey < int32_t(soft::keysDown.size()))
-        soft::keysDown[size_t(virtualKey)] = down != 0;
+    if (virtualKey < 0 || virtualKey >= int32_t(soft::keysDown.size())) return;
+    soft::keysDown[size_t(virtualKey)] = down != 0;
+    if (down) soft::keysPressed[size_t(virtualKey)] = true;
 }
 
 __attribute__((used)) void skyrun_canvas_set_pointer(int32_t x, int32_t y) { soft::pointer = {x, y}; }
