@@ -7,13 +7,13 @@
 import { spawnSync } from 'node:child_process';
 import { existsSync, mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { join, resolve } from 'node:path';
 import { check, openPage, serve } from './harness.mjs';
 
 const [name, ...rest] = process.argv.slice(2);
 const options = {};
 for (let i = 0; i + 1 < rest.length; i += 2) options[rest[i].replace(/^--/, '')] = rest[i + 1];
-const site = options.site;
+const site = resolve(options.site);
 const out = options.out || join(tmpdir(), 'skyrun-web-tests');
 mkdirSync(out, { recursive: true });
 const kSkip = 77;
@@ -217,6 +217,255 @@ const cases = {
     return 0;
   },
 };
+
+// A page of the site with nothing on it, for tests that load the plug-in themselves.
+const kBlank = '<!doctype html><meta charset="utf-8"><title>host</title><link rel="icon" href="data:,">';
+
+async function onBlankPage(scriptFor, { extra = {}, autoplay = true } = {}) {
+  const blank = join(out, 'blank.html');
+  writeFileSync(blank, kBlank);
+  const server = await serve(site, { extra: { 'blank.html': blank, ...extra } });
+  const { browser, page, errors } = await openPage({ autoplay });
+  try {
+    await page.goto(`${server.url}extra/blank.html`);
+    const result = await page.evaluate(scriptFor);
+    console.log(JSON.stringify(result));
+    return { result, errors };
+  } finally {
+    await browser.close();
+    server.close();
+  }
+}
+
+Object.assign(cases, {
+  // As a WAM host loads it: the SDK's host set-up, createInstance in the
+  // host's group, the node connected, the GUI shown and playing, then
+  // everything taken down, with nothing on the console.
+  async wam_host_lifecycle() {
+    const { result, errors } = await onBlankPage(async () => {
+      const { initializeWamHost } = await import('/sdk/dist/index.js');
+      const context = new AudioContext();
+      const [hostGroupId] = await initializeWamHost(context);
+      const { default: Module } = await import('/wam/index.js');
+      const seen = { constructor: Module.isWebAudioModuleConstructor };
+      const wam = await Module.createInstance(hostGroupId, context);
+      Object.assign(seen, {
+        isWam: wam.isWebAudioModule, initialized: wam.initialized, name: wam.name, vendor: wam.vendor,
+        identifier: wam.descriptor.identifier, groupId: wam.audioNode.groupId === hostGroupId,
+        node: wam.audioNode instanceof AudioNode, inputs: wam.audioNode.numberOfInputs,
+        outputs: wam.audioNode.numberOfOutputs, state: await wam.audioNode.getState(),
+        delay: await wam.audioNode.getCompensationDelay(),
+      });
+      // No input: what comes out is the game's sound alone.
+      const analyser = new AnalyserNode(context, { fftSize: 2048 });
+      wam.audioNode.connect(analyser).connect(context.destination);
+      await context.resume();
+      const loudest = () => {
+        const samples = new Float32Array(analyser.fftSize);
+        analyser.getFloatTimeDomainData(samples);
+        return Math.max(...samples.map(Math.abs));
+      };
+      const wait = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+      await wait(200);
+      seen.silentWithoutGame = loudest() === 0;
+      const gui = await wam.createGui();
+      document.body.append(gui);
+      const steps = gui.game.status().steps;
+      await wait(600);
+      seen.stepped = gui.game.status().steps > steps;
+      seen.gameSounds = loudest() > 0;
+      seen.canvas = gui.querySelector('canvas').width;
+      wam.destroyGui(gui);
+      gui.remove();
+      wam.destroy();
+      await new Promise((resolve) => setTimeout(resolve, 100));
+      await context.close();
+      return seen;
+    });
+    check(result.constructor && result.isWam && result.initialized, 'not a WebAudioModule');
+    check(result.name === 'Kestrigo' && result.vendor === 'Orvane', 'wrong name or vendor');
+    check(result.identifier === 'example.orvane.kestrigo' && result.groupId, 'wrong identifier or group');
+    check(result.node && result.inputs === 1 && result.outputs === 1, 'the node is not one in, one out');
+    check(result.stepped && result.canvas === 302, 'the GUI did not play the game');
+    check(result.silentWithoutGame && result.gameSounds, 'the game\'s sounds did not reach the audio thread');
+    check(errors.length === 0, `console errors: ${errors.join('; ')}`);
+    return 0;
+  },
+
+  // A test signal through the node in an OfflineAudioContext, the game
+  // silent (no GUI): every output sample is the input's, bit for bit.
+  async wam_offline_bit_exact() {
+    const { result, errors } = await onBlankPage(async () => {
+      const rate = 44100;
+      const frames = rate;
+      const context = new OfflineAudioContext({ numberOfChannels: 2, length: frames, sampleRate: rate });
+      const { default: Module } = await import('/wam/index.js');
+      const wam = await Module.createInstance('offline', context);
+      const signal = context.createBuffer(2, frames, rate);
+      let seed = 12345;
+      for (let channel = 0; channel < 2; channel++) {
+        const data = signal.getChannelData(channel);
+        for (let i = 0; i < frames; i++) {
+          seed = (seed * 1103515245 + 12345) >>> 0;
+          data[i] = 0.5 * Math.sin((2 * Math.PI * (220 + 110 * channel) * i) / rate) + (seed / 2 ** 32 - 0.5) * 0.4;
+        }
+      }
+      const source = new AudioBufferSourceNode(context, { buffer: signal });
+      source.connect(wam.audioNode).connect(context.destination);
+      source.start();
+      const rendered = await context.startRendering();
+      let differing = 0;
+      for (let channel = 0; channel < 2; channel++) {
+        const want = new Uint32Array(signal.getChannelData(channel).buffer);
+        const got = new Uint32Array(rendered.getChannelData(channel).buffer);
+        for (let i = 0; i < frames; i++) differing += want[i] !== got[i];
+      }
+      wam.destroy();
+      return { frames, differing };
+    });
+    check(result.differing === 0, `${result.differing} samples differ from the input`);
+    check(errors.length === 0, `console errors: ${errors.join('; ')}`);
+    return 0;
+  },
+
+  // The synthesizer in WebAssembly against the native build's golden outputs.
+  async wam_golden_synth() {
+    const { result, errors } = await onBlankPage(async () => {
+      const { SkyrunWasm } = await import('/wam/wasm.js');
+      const bytes = await (await fetch('/extra/golden.wasm')).arrayBuffer();
+      const golden = (await SkyrunWasm.load(await WebAssembly.compile(bytes))).exports;
+      return {
+        cases: golden.skyrun_golden_case_count(),
+        sampleFailures: golden.skyrun_golden_sample_failures(),
+        caseFailures: golden.skyrun_golden_case_failures(),
+      };
+    }, { extra: { 'golden.wasm': options.golden } });
+    check(result.cases > 0 && result.sampleFailures === 0 && result.caseFailures === 0,
+      'the synthesizer in WebAssembly differs from the golden outputs');
+    check(errors.length === 0, `console errors: ${errors.join('; ')}`);
+    return 0;
+  },
+
+  // What cannot work says so on the page, and throws nothing.
+  async bad_input() {
+    const trials = [
+      ['opened as a file', { file: true }, /must be served/],
+      ['no AudioWorklet', { init: () => delete globalThis.AudioWorkletNode }, /no AudioWorklet/],
+      ['the module cannot be fetched', { refuse: ['/wam/skyrun.wasm'] }, /skyrun\.wasm could not be fetched/],
+      ['the descriptor cannot be fetched', { refuse: ['/wam/descriptor.json'] }, /descriptor\.json could not be fetched/],
+    ];
+    let failed = 0;
+    for (const [what, how, wanted] of trials) {
+      const server = await serve(site, { refuse: how.refuse || [] });
+      const { browser, page } = await openPage();
+      const thrown = [];
+      page.on('pageerror', (error) => thrown.push(String(error)));
+      try {
+        if (how.init) await page.addInitScript(how.init);
+        await page.goto(how.file ? `file://${join(site, 'index.html')}` : server.url);
+        await page.waitForFunction(() => document.getElementById('message').textContent, null, { timeout: 10000 })
+          .catch(() => {});
+        const message = await page.textContent('#message');
+        const good = wanted.test(message) && thrown.length === 0;
+        console.log(`${good ? 'ok' : 'FAILED'}: ${what}: "${message}"${thrown.length ? ` thrown: ${thrown}` : ''}`);
+        failed += !good;
+      } finally {
+        await browser.close();
+        server.close();
+      }
+    }
+    check(failed === 0, `${failed} of the failures were not reported as they should be`);
+    return 0;
+  },
+
+  // The speed and size figures; only the size is checked (timings vary
+  // with the machine: they are printed, never tested).
+  async figures() {
+    const server = await serve(site);
+    const { browser, page, errors } = await openPage({ autoplay: false });
+    let bytes = 0;
+    page.on('response', async (response) => {
+      bytes += (await response.body().catch(() => Buffer.alloc(0))).length;
+    });
+    let measured;
+    try {
+      await loadPage(page, server.url);
+      await page.waitForTimeout(300);
+      measured = await page.evaluate(async (allSounding) => {
+        const { SkyrunWasm } = await import('/wam/wasm.js');
+        const game = skyrun.gui.game;
+        // The synthesizer with every generator sounding, a quantum at a time
+        // as the worklet runs it (the copies in and out included).
+        const wasm = await SkyrunWasm.load(skyrun.wam.wasmModule);
+        const m = wasm.exports;
+        const effect = m.skyrun_effect_create();
+        m.skyrun_effect_activate(effect, 44100, 128);
+        const views = [0, 1, 2, 3].map((which) => wasm.floats(m.skyrun_effect_buffer(effect, which), 128));
+        const input = new Float32Array(128).fill(0.1);
+        const output = new Float32Array(128);
+        // The first run lets the engine compile the hot code fully; the second is timed.
+        const quanta = 40000;
+        let start = 0;
+        for (let q = -quanta; q < quanta; q++) {
+          if (q === 0) start = performance.now();
+          if (q % 4 === 0) {
+            for (let i = 0; i < allSounding.length; i += 2) m.skyrun_effect_apply_sound_write(effect, allSounding[i], allSounding[i + 1]);
+          }
+          views[0].set(input);
+          views[1].set(input);
+          m.skyrun_effect_process(effect, 128);
+          output.set(views[2]);
+          output.set(views[3]);
+        }
+        const quantumMs = (performance.now() - start) / quanta;
+        m.skyrun_effect_destroy(effect);
+        // Busy game steps: fire held, a block's end, the idle's step, its
+        // drawing and the present into the canvas.
+        clearInterval(game.timer);
+        game.module.skyrun_canvas_set_key(0x10, 1);
+        const steps = [];
+        for (let i = 0; i < 300; i++) {
+          const t0 = performance.now();
+          game.module.skyrun_effect_end_block(game.effect);
+          game.idle();
+          steps.push(performance.now() - t0);
+        }
+        steps.sort((a, b) => a - b);
+        return {
+          synthNsPerFrame: (quantumMs * 1e6) / 128,
+          quantumMs,
+          stepMeanMs: steps.reduce((a, b) => a + b) / steps.length,
+          stepMedianMs: steps[150],
+          step95Ms: steps[285],
+          stepsTaken: game.status().steps,
+        };
+      }, kAllSounding);
+      check(errors.length === 0, `console errors: ${errors.join('; ')}`);
+    } finally {
+      await browser.close();
+      server.close();
+    }
+    let native = '(no native benchmark built)';
+    const bench = join(options.native, 'bench/skyrun_bench');
+    if (existsSync(bench)) {
+      const run = spawnSync(bench, ['--benchmark_filter=synth/hum\\+roar', '--benchmark_format=json',
+        '--benchmark_min_time=0.2'], { encoding: 'utf8' });
+      const row = run.status === 0 ? JSON.parse(run.stdout).benchmarks[0] : null;
+      // The benchmark's items are its blocks' 512 stereo frames.
+      if (row) native = `${(row.real_time / 512).toFixed(2)} ns (${(measured.synthNsPerFrame / (row.real_time / 512)).toFixed(2)} × native)`;
+    }
+    const quantumShare = (100 * measured.quantumMs) / ((128 / 44100) * 1000);
+    console.log([
+      `page loads: ${bytes} bytes (${(bytes / 1e6).toFixed(2)} MB)`,
+      `synthesizer, all generators, in WebAssembly: ${measured.synthNsPerFrame.toFixed(2)} ns a frame; natively ${native}`,
+      `one 128-frame quantum: ${(measured.quantumMs * 1000).toFixed(1)} µs, ${quantumShare.toFixed(2)} % of its 2.90 ms at 44.1 kHz`,
+      `busy game step with drawing and present: mean ${measured.stepMeanMs.toFixed(3)} ms, ` +
+        `median ${measured.stepMedianMs.toFixed(3)} ms, 95th percentile ${measured.step95Ms.toFixed(3)} ms`,
+    ].join('\n'));
+    check(bytes > 0 && bytes <= 1.5e6, `the page loads ${bytes} bytes, more than 1.5 MB`);
+    return 0;
+  },
+});
 
 const kCase = cases[name];
 if (!kCase) {

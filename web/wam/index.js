@@ -6,7 +6,6 @@
 // sound events reach the worklet as messages.
 
 import { kModuleId } from './names.js';
-import { KestrigoNode } from './node.js';
 import { SkyrunGame } from './game.js';
 import { SkyrunWasm } from './wasm.js';
 
@@ -66,7 +65,7 @@ export default class KestrigoModule {
   }
 
   async initialize(state) {
-    if (!this.audioContext.audioWorklet)
+    if (!this.audioContext.audioWorklet || !globalThis.AudioWorkletNode)
       throw new Error('this browser has no AudioWorklet (or the page is not served from localhost or https)');
     this.descriptor = await (await fetchOk('descriptor.json')).json();
     this.wasmModule = await compileModule();
@@ -77,6 +76,9 @@ export default class KestrigoModule {
 
   async createAudioNode(initialState) {
     await this.audioContext.audioWorklet.addModule(new URL('processor.js', here));
+    // Imported here: its class extends AudioWorkletNode, which a browser
+    // without it cannot even evaluate.
+    const { KestrigoNode } = await import('./node.js');
     const node = await new KestrigoNode(this, this.wasmModule).ready;
     if (initialState) await node.setState(initialState);
     return node;
