@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # The commands of the README. Each sets the machine up first.
-.PHONY: all setup test demo bench dist clean
+.PHONY: all setup test demo bench dist web clean
 
 # Builds and test runs use every core unless told otherwise.
 export CMAKE_BUILD_PARALLEL_LEVEL ?= $(shell nproc)
@@ -12,13 +12,18 @@ setup:
 	@tools/setup.sh
 
 test: setup
-	@tools/run-tests.sh linux win32 win64 tsan asan fuzz packages
+	@tools/run-tests.sh linux win32 win64 tsan asan fuzz web packages
 
 demo: setup
 	@tools/demo.sh
 
 dist: setup
 	@tools/dist.sh
+
+# The page and the Web Audio Module, ready for any static server.
+web: setup
+	@cmake --preset web >/dev/null && cmake --build --preset web --target skyrun_wasm
+	@rm -rf out/web && mkdir -p out && cp -r build/web/site out/web && du -sh out/web
 
 bench: setup
 	@cmake --preset linux >/dev/null && cmake --build --preset linux --target skyrun_bench

@@ -14,7 +14,22 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
   wine wine64 wine32:i386
   nsis dpkg-dev lintian help2man man-db desktop-file-utils
+  emscripten node-acorn chromium
 )
+# Node and npm may come from elsewhere than Debian (NodeSource's nodejs
+# carries npm and conflicts with Debian's npm): asked for only when missing.
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
+
+# The web edition's npm packages (the WAM API and SDK, playwright-core), as
+# the lock file names them; again only when the lock file changed.
+web_packages() {
+  local web
+  web="$(dirname "$0")/../web"
+  cmp -s "$web/package-lock.json" "$web/node_modules/.skyrun-installed-lock" && return 0
+  echo "setup: installing the web edition's npm packages" >&2
+  (cd "$web" && npm ci --no-audit --no-fund --loglevel=error && cp package-lock.json node_modules/.skyrun-installed-lock)
+}
 
 missing=()
 for p in "${packages[@]}"; do
@@ -22,7 +37,7 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+[ ${#missing[@]} -eq 0 ] && { web_packages; exit 0; }
 
 echo "setup: installing ${missing[*]}" >&2
 sudo=""
@@ -50,3 +65,4 @@ install() { $sudo apt-get install -y -qq --no-install-recommends "$@" >/dev/null
 if [ ${#foreign[@]} -gt 0 ] && ! install "${foreign[@]}"; then
   echo "setup: ${foreign[*]} cannot be installed yet (the i386 packages do not match the amd64 ones; a mirror behind): run 'apt-get update && apt-get install ${foreign[*]}' later" >&2
 fi
+web_packages
