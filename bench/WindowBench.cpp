@@ -25,7 +25,7 @@ struct WindowedEditor {
     explicit WindowedEditor(std::string& error, int32_t zoom = 1) {
         window = HostWindow::create(302 * zoom, 214 * zoom, "Skyrun bench", error);
         if (!window) return;
-        record->dispatcher(record, opVendorSpecific, kEditorScaleIndex, kEditorScaleValue, nullptr,
+        record->dispatcher(record, opVendorSpecific, kEditorQueryIndex, kEditorScaleValue, nullptr,
                            float(zoom));
         record->dispatcher(record, opEditorOpen, 0, 0, window->parentHandle(), 0.0f);
         // The first paint comes with the window's exposure, which an idle delivers.

@@ -5,21 +5,21 @@
 #include <cstring>
 
 #include "clap/Clap.h"
-#include "clap/ClapEffect.h"
+#include "clap/ClapPlugin.h"
 
 namespace {
 const char* const kFeatures[] = {"audio-effect", "stereo", nullptr};
 const clap_plugin_descriptor kDescriptor = {
-    kClapVersion,
-    "example.orvane.skyrun",
-    "Kestrigo",
-    "Orvane",
-    SKYRUN_URL,
-    "",
-    "",
-    SKYRUN_VERSION,
-    "An arcade game whose sounds mix into the audio passing through.",
-    kFeatures};
+    .clap_version = kClapVersion,
+    .id = "example.orvane.skyrun",
+    .name = "Kestrigo",
+    .vendor = "Orvane",
+    .url = SKYRUN_URL,
+    .manual_url = "",
+    .support_url = "",
+    .version = SKYRUN_VERSION,
+    .description = "An arcade game whose sounds mix into the audio passing through.",
+    .features = kFeatures};
 
 // A host must give what the plug-in may call back at any time.
 bool usableHost(const clap_host* host) {
@@ -29,14 +29,15 @@ bool usableHost(const clap_host* host) {
 
 const clap_plugin* createPlugin(const clap_plugin_factory*, const clap_host* host, const char* id) {
     if (!usableHost(host) || !id || std::strcmp(id, kDescriptor.id) != 0) return nullptr;
-    ClapEffect* effect = ClapEffect::create(host, &kDescriptor);
-    return effect ? effect->plugin() : nullptr;
+    ClapPlugin* plugin = ClapPlugin::create(host, &kDescriptor);
+    return plugin ? &plugin->table : nullptr;
 }
 
 const clap_plugin_factory kFactory = {
-    [](const clap_plugin_factory*) { return 1u; },
-    [](const clap_plugin_factory*, uint32_t index) { return index == 0 ? &kDescriptor : nullptr; },
-    createPlugin};
+    .get_plugin_count = [](const clap_plugin_factory*) { return 1u; },
+    .get_plugin_descriptor = [](const clap_plugin_factory*,
+                                uint32_t index) { return index == 0 ? &kDescriptor : nullptr; },
+    .create_plugin = createPlugin};
 
 bool init(const char*) { return true; }
 void deinit() {}
@@ -51,5 +52,5 @@ const void* factory(const char* id) {
 #else
 #define SKYRUN_CLAP_EXPORT __attribute__((visibility("default")))
 #endif
-extern "C" SKYRUN_CLAP_EXPORT const clap_plugin_entry clap_entry = {kClapVersion, init, deinit,
-                                                                    factory};
+extern "C" SKYRUN_CLAP_EXPORT const clap_plugin_entry clap_entry = {
+    .clap_version = kClapVersion, .init = init, .deinit = deinit, .get_factory = factory};

@@ -3,10 +3,6 @@
 
 #include <cstring>
 
-#include "clap/ClapEffect.h"
-#include "interface/EditorRect.h"
-#include "interface/Opcodes.h"
-
 namespace {
 void* parentHandle(const clap_window& window) {
 #ifdef _WIN32
@@ -28,70 +24,51 @@ bool ClapGui::create(const char* api, bool floating) {
 }
 
 void ClapGui::destroy() {
-    if (window) {
+    if (effect.editorIsOpen()) {
         stopIdle();
-        effect.dispatch(opEditorClose);
-        window = nullptr;
+        effect.closeEditor();
     }
     created = false;
 }
 
-bool ClapGui::setScale(double scale) {
-    return effect.dispatch(opVendorSpecific, kEditorScaleIndex, kEditorScaleValue, nullptr,
-                           float(scale)) == 1;
-}
-
 bool ClapGui::size(uint32_t* width, uint32_t* height) {
-    EditorRect* rect = nullptr;
-    if (!width || !height || !effect.dispatch(opEditorGetRect, 0, 0, &rect) || !rect) return false;
-    *width = uint32_t(rect->right - rect->left);
-    *height = uint32_t(rect->bottom - rect->top);
-    return true;
+    return width && height && effect.editorSize(*width, *height);
 }
 
 bool ClapGui::setParent(const clap_window* parent) {
-    if (!created || window || !parent || !parent->api ||
+    if (!created || effect.editorIsOpen() || !parent || !parent->api ||
         std::strcmp(parent->api, kClapWindowApiHere) != 0 ||
-        !parentHandle(*parent))
+        !effect.openEditor(parentHandle(*parent)))
         return false;
-    if (!effect.dispatch(opEditorOpen, 0, 0, parentHandle(*parent))) return false;
-    window = editorWindowIn(parentHandle(*parent));
     startIdle();
     return true;
 }
 
-bool ClapGui::setVisible(bool visible) {
-    if (!window) return false;
-    showEditorWindow(window, visible);
-    return true;
-}
-
 void ClapGui::onTimer(clap_id timer) {
-    if (window && timer == hostTimer) idle();
+    if (timer != kClapInvalidId && timer == hostTimer) idle();
 }
 
-void ClapGui::idle() { effect.dispatch(opEditorIdle); }
+const clap_host_timer_support* ClapGui::hostTimers() const {
+    auto* timers = static_cast<const clap_host_timer_support*>(
+        host->get_extension(host, kClapExtTimerSupport));
+    return timers && timers->register_timer && timers->unregister_timer ? timers : nullptr;
+}
 
 // On Linux a host that offers no timer-support gives the editor no idle: it
 // shows the frame it drew on opening and the game stands still (the toolkit's
 // X11 windows have no event loop of their own to run a timer on).
 void ClapGui::startIdle() {
-    auto* timers = static_cast<const clap_host_timer_support*>(
-        effect.host()->get_extension(effect.host(), kClapExtTimerSupport));
-    if (timers && timers->register_timer &&
-        timers->register_timer(effect.host(), kIdlePeriodMs, &hostTimer))
+    if (auto* timers = hostTimers(); timers && timers->register_timer(host, kIdlePeriodMs, &hostTimer))
         return;
     hostTimer = kClapInvalidId;
-    ownTimer = startWindowTimer(window, *this);
+    if (startWindowTimer(effect.editorWindow(), *this)) ownTimerWindow = effect.editorWindow();
 }
 
 void ClapGui::stopIdle() {
     if (hostTimer != kClapInvalidId) {
-        auto* timers = static_cast<const clap_host_timer_support*>(
-            effect.host()->get_extension(effect.host(), kClapExtTimerSupport));
-        if (timers && timers->unregister_timer) timers->unregister_timer(effect.host(), hostTimer);
+        if (auto* timers = hostTimers()) timers->unregister_timer(host, hostTimer);
         hostTimer = kClapInvalidId;
     }
-    if (ownTimer) stopWindowTimer(window, *this);
-    ownTimer = false;
+    if (ownTimerWindow) stopWindowTimer(ownTimerWindow, *this);
+    ownTimerWindow = nullptr;
 }

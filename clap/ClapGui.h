@@ -6,15 +6,14 @@
 
 #include <cstdint>
 
+#include "adapter/EffectAdapter.h"
 #include "clap/Clap.h"
-
-class ClapEffect;
 
 class ClapGui {
 public:
     static constexpr uint32_t kIdlePeriodMs = 33;  // 30 Hz, as the editor expects its idle
 
-    explicit ClapGui(ClapEffect& effect) : effect(effect) {}
+    ClapGui(const clap_host* host, EffectAdapter& effect) : host(host), effect(effect) {}
     ~ClapGui() { destroy(); }
     ClapGui(const ClapGui&) = delete;
     ClapGui& operator=(const ClapGui&) = delete;
@@ -24,30 +23,29 @@ public:
     bool create(const char* api, bool floating);
     void destroy();
     // The host's display scale: the editor's zoom, which its size follows.
-    bool setScale(double scale);
+    bool setScale(double scale) { return effect.setEditorScale(scale); }
     bool size(uint32_t* width, uint32_t* height);
     // Opens the editor in the host's window; false for a null window, one of
     // another API, or before create.
     bool setParent(const clap_window* window);
-    bool setVisible(bool visible);
+    bool setVisible(bool visible) { return effect.showEditor(visible); }
+    // The host's timer; the editor idles on its own timer only.
     void onTimer(clap_id timer);
     // One step and drawing of the editor.
-    void idle();
+    void idle() { effect.idleEditor(); }
 
 private:
     void startIdle();
     void stopIdle();
+    const clap_host_timer_support* hostTimers() const;
 
-    ClapEffect& effect;
+    const clap_host* host;
+    EffectAdapter& effect;
     bool created = false;
-    void* window = nullptr;  // the editor's window while it is open
     clap_id hostTimer = kClapInvalidId;
-    bool ownTimer = false;
+    void* ownTimerWindow = nullptr;  // the editor's window, while its own timer runs
 };
 
-// The editor's window, the newest child of the host's window `parent`.
-void* editorWindowIn(void* parent);
-void showEditorWindow(void* window, bool visible);
 // A timer on the editor's window calling gui.idle() at 30 Hz; false where the
 // platform has none.
 bool startWindowTimer(void* window, ClapGui& gui);

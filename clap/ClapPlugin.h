@@ -1,9 +1,28 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The plug-in's table of functions for one effect.
+// One CLAP plug-in instance: its table of functions, the host that made it,
+// the effect its calls map onto, and its GUI.
 
+#include "adapter/EffectAdapter.h"
 #include "clap/Clap.h"
+#include "clap/ClapGui.h"
 
-class ClapEffect;
+struct ClapPlugin {
+    // Null when the module makes no effect.
+    static ClapPlugin* create(const clap_host* host, const clap_plugin_descriptor* descriptor);
+    ~ClapPlugin();  // closes the GUI, then the effect
+    ClapPlugin(const ClapPlugin&) = delete;
+    ClapPlugin& operator=(const ClapPlugin&) = delete;
 
-clap_plugin pluginTable(ClapEffect& effect, const clap_plugin_descriptor* descriptor);
+    static ClapPlugin& of(const clap_plugin* plugin) {
+        return *static_cast<ClapPlugin*>(plugin->plugin_data);
+    }
+
+    clap_plugin table;
+    EffectAdapter& effect;
+    ClapGui gui;
+
+private:
+    ClapPlugin(const clap_host* host, const clap_plugin_descriptor* descriptor,
+               EffectAdapter& effect);
+};

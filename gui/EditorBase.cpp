@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gui/EditorBase.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "gui/EditorOwner.h"
 #include "gui/ViewFrame.h"
 #include "gui/platform/platform.h"
@@ -16,40 +13,33 @@ EditorBase::~EditorBase() = default;
 
 uint32_t EditorBase::tickCount() { return platform::tickCount(); }
 
-// Hosts ask before they open the editor, to size their window: the zoom
-// is chosen for the screen then, and kept while the editor is open.
+// The zoom is chosen for the screen when the size is set, and again at open
+// and when the host's scale or the display changes; this only reports it.
 int32_t EditorBase::editorRect(EditorRect** out) {
     if (!out) return 0;
-    if (!frame) applyZoom(chosenZoom(nullptr));
     *out = &rect;
     return 1;
 }
 
-// A parent on a monitor other than the one the rectangle was chosen for
-// needs another zoom, which the host must make room for.
 int32_t EditorBase::open(void* parent) {
     requestUpdate();
     parentWindow = parent;
-    int32_t wanted = chosenZoom(parent);
-    if (wanted != zoom && owner && owner->sizeWindow(width * wanted, height * wanted))
-        applyZoom(wanted);
+    followDisplay();
     return 0;
 }
 
 void EditorBase::setEditorSize(int16_t newWidth, int16_t newHeight) {
     width = newWidth;
     height = newHeight;
-    applyZoom(zoom);
+    applyZoom(displayZoom.choose(nullptr));
 }
 
-int32_t EditorBase::zoomForScale(double scale) {
-    if (!std::isfinite(scale) || scale < 1.0) return 1;
-    return int32_t(std::min(std::floor(scale + 0.5), double(platform::kMaxZoom)));
-}
-
-int32_t EditorBase::chosenZoom(void* parent) const {
-    if (hostScale > 0.0) return zoomForScale(hostScale);
-    return zoomForScale(platform::displayScale(static_cast<platform::Window>(parent)));
+// A parent on a monitor other than the one the zoom was chosen for needs
+// another zoom, which the host must make room for.
+void EditorBase::followDisplay() {
+    int32_t wanted = displayZoom.choose(static_cast<platform::Window>(parentWindow));
+    if (wanted != zoom && owner && owner->sizeWindow(width * wanted, height * wanted))
+        applyZoom(wanted);
 }
 
 void EditorBase::applyZoom(int32_t newZoom) {
@@ -60,15 +50,20 @@ void EditorBase::applyZoom(int32_t newZoom) {
 
 // The host sized its window for what it asked, so nothing is asked back.
 void EditorBase::setHostScale(double scale) {
-    hostScale = std::isfinite(scale) && scale > 0.0 ? scale : 0.0;
-    applyZoom(chosenZoom(frame ? parentWindow : nullptr));
+    displayZoom.setHostScale(scale);
+    applyZoom(displayZoom.choose(static_cast<platform::Window>(frame ? parentWindow : nullptr)));
 }
 
 void EditorBase::displayChanged() {
-    if (!frame) return;
-    int32_t wanted = chosenZoom(parentWindow);
-    if (wanted != zoom && owner && owner->sizeWindow(width * wanted, height * wanted))
-        applyZoom(wanted);
+    if (frame) followDisplay();
+}
+
+void* EditorBase::nativeWindow() const {
+    return frame && frame->window() ? platform::nativeWindow(frame->window()) : nullptr;
+}
+
+bool EditorBase::showWindow(bool visible) {
+    return frame && frame->window() && platform::showWindow(frame->window(), visible);
 }
 
 void EditorBase::close() {}

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "gui/DisplayZoom.h"
 #include "interface/EditorRect.h"
 
 class EditorOwner;
@@ -29,17 +30,20 @@ public:
     static uint32_t tickCount();
 
     // The window shows the editor at a zoom: every pixel a z × z block, the
-    // rectangle z times the editor's size. The host's scale decides it when
-    // the host gives one, else the user's or the screen's (displayScale).
-    // A scale that is not a positive number gives the choice back.
+    // rectangle z times the editor's size (DisplayZoom says where z comes
+    // from). A scale that is not a positive number gives the choice back.
     void setHostScale(double scale);
     // The parent's monitor, or its DPI, changed while open: the host is
     // asked to resize for the zoom that now fits, and keeps its size if it
     // refuses.
     void displayChanged();
     int32_t getZoom() const { return zoom; }
-    // The nearest whole zoom, 1 to kMaxZoom; 1.5 gives 2.
-    static int32_t zoomForScale(double scale);
+
+    // The open editor's window as the platform's native handle (an HWND, an
+    // X11 window id); null while closed.
+    void* nativeWindow() const;
+    // Shows or hides the open editor's window; false while closed.
+    bool showWindow(bool visible);
 
     bool isUpdateRequested() const { return updateRequested != 0; }
     ViewFrame* getFrame() const { return frame; }
@@ -60,10 +64,11 @@ protected:
     uint32_t lastIdleTime;
 
 private:
-    int32_t chosenZoom(void* parent) const;
+    // Asks the host for room when the parent's screen wants another zoom.
+    void followDisplay();
     void applyZoom(int32_t newZoom);
 
     int16_t width = 0, height = 0;
-    double hostScale = 0.0;  // 0 while the host has given none
+    DisplayZoom displayZoom;
     int32_t zoom = 1;
 };

@@ -13,10 +13,18 @@ struct EditorRect {
     int16_t right;
 };
 
-// The host's display scale for the editor, from hosts and adapters that know
-// it (LV2's ui:scaleFactor): opcode 50 with index kEditorScaleIndex, value
-// kEditorScaleValue and the scale in opt. The editor then shows at the nearest
-// whole zoom, and the rectangle grows with it; a scale of 0 gives the choice
-// back to the user's and the screen's settings. Answers 1 when taken.
-constexpr int32_t kEditorScaleIndex = fourCharCode("Skyr");
+// Requests about the editor from hosts and adapters that know more than the
+// module's own opcodes tell: opcode 50 with index kEditorQueryIndex and one
+// of the values below. Each answers 1 when taken, 0 otherwise.
+constexpr int32_t kEditorQueryIndex = fourCharCode("Skyr");
+// The host's display scale, in opt (LV2's ui:scaleFactor, CLAP's set_scale).
+// The editor then shows at the nearest whole zoom, and the rectangle grows
+// with it; a scale of 0 gives the choice back to the user's and the screen's
+// settings.
 constexpr intptr_t kEditorScaleValue = fourCharCode("Scal");
+// The editor's own window while open, written through ptr (a void**): the
+// native handle (an HWND, an X11 window id) that hosts embed, show and hide.
+constexpr intptr_t kEditorWindowValue = fourCharCode("Wind");
+// Shows or hides the open editor's window, on the editor's own connection.
+constexpr intptr_t kEditorShowValue = fourCharCode("Show");
+constexpr intptr_t kEditorHideValue = fourCharCode("Hide");

@@ -35,11 +35,7 @@ void GamePlugin::setParameter(int32_t index, float value) {
 }
 
 intptr_t GamePlugin::vendorSpecific(int32_t index, intptr_t value, void* ptr, float opt) {
-    if (index == kEditorScaleIndex && value == kEditorScaleValue) {
-        if (!editor) return 0;
-        editor->setHostScale(opt);
-        return 1;
-    }
+    if (index == kEditorQueryIndex && value != kStatusQueryValue) return editorQuery(value, ptr, opt);
     if (index != kStatusQueryIndex || value != kStatusQueryValue || !ptr) return 0;
     auto* status = static_cast<GameStatus*>(ptr);
     if (status->size != int32_t(sizeof(GameStatus))) return 0;
@@ -47,4 +43,22 @@ intptr_t GamePlugin::vendorSpecific(int32_t index, intptr_t value, void* ptr, fl
     if (!gameEditor) return 0;
     gameEditor->fillStatus(*status);
     return 1;
+}
+
+intptr_t GamePlugin::editorQuery(intptr_t value, void* ptr, float opt) {
+    if (!editor) return 0;
+    switch (value) {
+    case kEditorScaleValue:
+        editor->setHostScale(opt);
+        return 1;
+    case kEditorWindowValue:
+        if (!ptr || !editor->nativeWindow()) return 0;
+        *static_cast<void**>(ptr) = editor->nativeWindow();
+        return 1;
+    case kEditorShowValue:
+    case kEditorHideValue:
+        return editor->showWindow(value == kEditorShowValue) ? 1 : 0;
+    default:
+        return 0;
+    }
 }

@@ -14,6 +14,10 @@ public:
     explicit GamePlugin(HostCallback hostCallback);
 
     void setParameter(int32_t index, float value) override;
-    // Answers the project's own status query (interface/GameStatus.h); 0 otherwise.
+    // Answers the project's own status query (interface/GameStatus.h) and the
+    // editor requests (interface/EditorRect.h); 0 otherwise.
     intptr_t vendorSpecific(int32_t index, intptr_t value, void* ptr, float opt) override;
+
+private:
+    intptr_t editorQuery(intptr_t value, void* ptr, float opt);
 };

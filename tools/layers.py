@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 """Which folder includes which: prints every folder-to-folder include with
 its count, the module's layers from the bottom up. With --check it exits 1
-when a file of the module includes from a layer above its own, or from a
+when a file of the module includes from a layer above its own, when the
+adapter core reaches past the module's entry or a format's glue past the core, or from a
 sibling it must not know (one platform implementation from the other), when
 a folder of the host program includes from one above its own, or when a
 host file outside its LV2 format includes an LV2 or lilv header (or one
@@ -56,10 +57,12 @@ CLAP_INTERFACE = "clap/Clap.h"
 X11_DISPLAY = "gui/platform/X11Display.h"
 SHARED_WITH_HOST = re.compile(r"^gui/platform/testdesktop/\w*Injection\.h$")
 TEST_ONLY = "gui/platform/testdesktop"
-# The LV2 and CLAP adapters are hosts of the effect too: each sees the host
-# interface, the module's entry and the X display opening, and nothing of the
-# game or the toolkit.
-ONLY_ENTRY = {"lv2", "clap"}
+# The adapter core is a host of the effect: it sees the host interface and
+# the module's entry, and nothing of the game or the toolkit. The formats'
+# glue sees the host interface and the core.
+ADAPTER = "adapter"
+FORMAT_GLUE = {"lv2", "clap"}
+ONLY_ENTRY = {ADAPTER} | FORMAT_GLUE
 ANYTHING = {"tests", "bench", "tools"}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
@@ -88,9 +91,10 @@ def allowed(source, target, included, relative):
         return (target == "interface" or bool(SHARED_WITH_HOST.match(included)) or
                 included == X11_DISPLAY or
                 (included == CLAP_INTERFACE and relative.startswith(HOST_CLAP)))
-    if source in ONLY_ENTRY:
-        return (target == "interface" or included == "plugin/PluginMain.h" or
-                included == X11_DISPLAY)
+    if source == ADAPTER:
+        return target == "interface" or included == "plugin/PluginMain.h"
+    if source in FORMAT_GLUE:
+        return target in ("interface", ADAPTER)
     if target not in RANK or target == TEST_ONLY:
         return False
     return RANK[target] < RANK[source]

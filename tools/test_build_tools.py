@@ -15,15 +15,16 @@ JUNIT = "<testsuite>%s</testsuite>" % "".join(
     f'<testcase name="{n}" status="{status}"/>' for n, status in enumerate(STATUSES))
 
 # Each file with what it includes: downwards, the host to the interface and
-# the test desktop's injection, the LV2 and CLAP adapters to the interface and
-# the module's entry, the host's CLAP format to CLAP's declaration, tests to
-# anything.
+# the test desktop's injection, the adapter core to the interface and the
+# module's entry, the LV2 and CLAP glue to the interface and the core, the
+# host's CLAP format to CLAP's declaration, tests to anything.
 ALLOWED = {
     "plugin/Effect.cpp": ["game/GameView.h", "gui/View.h", "interface/Opcodes.h"],
     "gui/platform/soft/Raster.cpp": ["gui/platform/platform.h"],
     "host/Session.cpp": ["interface/EffectRecord.h", "gui/platform/testdesktop/X11Injection.h"],
-    "lv2/Lv2Effect.cpp": ["plugin/PluginMain.h", "interface/Opcodes.h"],
-    "clap/ClapEffect.cpp": ["plugin/PluginMain.h", "interface/Opcodes.h"],
+    "adapter/EffectAdapter.cpp": ["plugin/PluginMain.h", "interface/Opcodes.h"],
+    "lv2/Lv2Plugin.cpp": ["adapter/EffectAdapter.h", "interface/Opcodes.h"],
+    "clap/ClapPlugin.cpp": ["adapter/EffectAdapter.h", "interface/Opcodes.h"],
     "host/formats/clap/ClapHostedPlugin.cpp": ["clap/Clap.h"],
     "tests/AnyTest.cpp": ["plugin/Effect.h", "gui/platform/testdesktop/TestDesktop.h"],
 }
@@ -34,9 +35,10 @@ WRONG = [
     ("plugin/Effect.cpp", "gui/platform/testdesktop/TestDesktop.h"),
     ("host/Session.cpp", "plugin/Effect.h"),
     ("host/Session.cpp", "gui/platform/testdesktop/TestDesktop.h"),
-    ("lv2/Lv2Effect.cpp", "game/GameView.h"),
-    ("lv2/Lv2Effect.cpp", "plugin/Dispatcher.h"),
-    ("clap/ClapEffect.cpp", "game/GameView.h"),
+    ("adapter/EffectAdapter.cpp", "game/GameView.h"),
+    ("adapter/EffectAdapter.cpp", "plugin/Dispatcher.h"),
+    ("lv2/Lv2Plugin.cpp", "plugin/PluginMain.h"),
+    ("clap/ClapPlugin.cpp", "game/GameView.h"),
     ("host/Session.cpp", "clap/Clap.h"),
 ]
 

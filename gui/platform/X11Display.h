@@ -21,18 +21,4 @@ inline Display* openX11Display() {
     }
     return display;
 }
-
-// The newest child of `parent`, the window an editor opened in it, through a
-// connection of its own; 0 when it has none or there is no display.
-inline ::Window newestX11Child(::Window parent) {
-    Display* display = openX11Display();
-    if (!display) return 0;
-    ::Window root, parentOfParent, *children = nullptr, newest = 0;
-    unsigned int count = 0;
-    if (XQueryTree(display, parent, &root, &parentOfParent, &children, &count) && count > 0)
-        newest = children[count - 1];
-    if (children) XFree(children);
-    XCloseDisplay(display);
-    return newest;
-}
 }  // namespace platform

@@ -149,6 +149,11 @@ struct PaintState {
 };
 Dc beginPaint(Window window, PaintState& state);
 void endPaint(Window window, PaintState& state);
+// The window's handle in the system that shows it: the HWND itself, an X11
+// window id, or the handle for a window no system shows.
+void* nativeWindow(Window window);
+// Maps or unmaps the window on the screen (ShowWindow SW_SHOW / SW_HIDE).
+bool showWindow(Window window, bool visible);
 // Delivers the window messages that arrived since the last call, for window
 // systems whose events the module drains itself (X11); Win32 hosts deliver
 // their own, so there it does nothing.
@@ -159,15 +164,20 @@ void dispatchPendingMessages();
 // A window shown at zoom z (1 to 4) is z times its size on the screen, each
 // pixel of its picture a z × z block. Everything else stays in its own pixels:
 // drawing, its size, the positions of presses and of the mapped pointer.
+// The toolkit decides the zoom; windows refuse one out of range.
 constexpr int32_t kMaxZoom = 4;
+constexpr bool isZoom(int32_t zoom) { return zoom >= 1 && zoom <= kMaxZoom; }
 // Resizes the window on the screen and paints it anew; false for a zoom out
 // of range or a handle that is not one of our windows.
 bool setWindowZoom(Window window, int32_t zoom);
 int32_t windowZoom(Window window);  // 1 for a handle that is not a zoomed window
-// How much larger than usual the user or the screen asks windows in `parent`
-// to be (null: on the main screen); 1 when nothing says. Software: GDK_SCALE,
-// else the X resource Xft.dpi / 96. Win32: the DPI of the parent's monitor / 96.
-double displayScale(Window parent);
+// How much larger than usual the user asks windows to be; 0 when nothing
+// says. Software: GDK_SCALE. Win32: 0 (windows follow their monitor).
+double userScale();
+// How much larger than 96 dots an inch the screen of `parent` is (null: the
+// main screen); 0 when nothing says. Software: the X resource Xft.dpi / 96.
+// Win32: the DPI of the parent's monitor / 96.
+double screenScale(Window parent);
 
 // ---- Input and time ------------------------------------------------------------
 

@@ -87,15 +87,22 @@ clap_process_status process(const clap_plugin* plugin, float** in, float** out, 
     return plugin->process(plugin, &block);
 }
 
-// The host's window, and what the plug-in made in it.
+// The host's window, holding a child of its own that the plug-in must never
+// take for its editor's window, and the editor's window the plug-in made in it.
 struct ParentWindow {
 #ifdef _WIN32
     HWND handle = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800,
                                   600, nullptr, nullptr, nullptr, nullptr);
+    HWND ownChild = CreateWindowExA(0, "STATIC", "own", WS_CHILD | WS_VISIBLE, 700, 500, 10, 10,
+                                    handle, nullptr, nullptr, nullptr);
     ~ParentWindow() { DestroyWindow(handle); }
     clap_window window() const { return {kClapWindowApiWin32, {.win32 = handle}}; }
-    HWND child() const { return GetWindow(handle, GW_CHILD); }
-    bool childVisible() const { return IsWindowVisible(child()); }
+    HWND child() const {
+        HWND found = GetWindow(handle, GW_CHILD);
+        while (found == ownChild) found = GetWindow(found, GW_HWNDNEXT);
+        return found;
+    }
+    bool visible(HWND window) const { return IsWindowVisible(window); }
     std::pair<int, int> childSize() const {
         RECT rect{};
         GetClientRect(child(), &rect);
@@ -115,17 +122,30 @@ struct ParentWindow {
     Display* display = platform::openX11Display();
     Window handle =
         XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 800, 600, 0, 0, 0);
-    ParentWindow() { XMapWindow(display, handle), XSync(display, False); }
+    Window ownChild = XCreateSimpleWindow(display, handle, 700, 500, 10, 10, 0, 0, 0);
+    ParentWindow() { XMapWindow(display, ownChild), XMapWindow(display, handle), XSync(display, False); }
     ~ParentWindow() { XDestroyWindow(display, handle), XCloseDisplay(display); }
     clap_window window() const { return {kClapWindowApiX11, {.x11 = handle}}; }
-    Window child() const { return XSync(display, False), platform::newestX11Child(handle); }
-    XWindowAttributes attributes() const {
+    Window child() const {
+        Window root, parent, *children = nullptr, found = 0;
+        unsigned int count = 0;
+        XSync(display, False);
+        if (XQueryTree(display, handle, &root, &parent, &children, &count))
+            for (unsigned int i = 0; i < count && !found; ++i)
+                if (children[i] != ownChild) found = children[i];
+        if (children) XFree(children);
+        return found;
+    }
+    XWindowAttributes attributes(Window window) const {
         XWindowAttributes attributes{};
-        XGetWindowAttributes(display, child(), &attributes);
+        XGetWindowAttributes(display, window, &attributes);
         return attributes;
     }
-    bool childVisible() const { return attributes().map_state == IsViewable; }
-    std::pair<int, int> childSize() const { return {attributes().width, attributes().height}; }
+    bool visible(Window window) const { return attributes(window).map_state == IsViewable; }
+    std::pair<int, int> childSize() const {
+        XWindowAttributes shown = attributes(child());
+        return {shown.width, shown.height};
+    }
 #endif
 };
 }  // namespace
@@ -150,6 +170,9 @@ TEST(ClapEntry, CreatesNothingForAnUnknownIdOrAHostLackingFunctions) {
     EXPECT_EQ(host.create("example.orvane.other"), nullptr);
     EXPECT_EQ(host.create(nullptr), nullptr);
     EXPECT_EQ(factory().create_plugin(&factory(), nullptr, "example.orvane.skyrun"), nullptr);
+    host.host.clap_version = {0, 9, 0};  // before the stable interface
+    EXPECT_EQ(host.create(), nullptr);
+    host.host.clap_version = kClapVersion;
     host.host.request_callback = nullptr;
     EXPECT_EQ(host.create(), nullptr);
 }
@@ -229,6 +252,9 @@ TEST(ClapGui, OpensEmbeddedInTheHostsWindowAtTheScaledSize) {
         EXPECT_EQ(width2, 2 * width);
         EXPECT_EQ(height2, 2 * height);
         EXPECT_FALSE(gui.can_resize(plugin));
+        clap_gui_resize_hints hints{true, true, true, 1, 1};
+        EXPECT_TRUE(gui.get_resize_hints(plugin, &hints));
+        EXPECT_FALSE(hints.can_resize_horizontally || hints.can_resize_vertically);
 
         ASSERT_TRUE(gui.set_parent(plugin, &window));
         EXPECT_FALSE(gui.set_parent(plugin, &window));
@@ -241,9 +267,10 @@ TEST(ClapGui, OpensEmbeddedInTheHostsWindowAtTheScaledSize) {
         }
 #endif
         EXPECT_TRUE(gui.hide(plugin));
-        EXPECT_FALSE(parent.childVisible());
+        EXPECT_FALSE(parent.visible(parent.child()));
+        EXPECT_TRUE(parent.visible(parent.ownChild));
         EXPECT_TRUE(gui.show(plugin));
-        EXPECT_TRUE(parent.childVisible());
+        EXPECT_TRUE(parent.visible(parent.child()));
         gui.destroy(plugin);
         EXPECT_FALSE(parent.child());
         EXPECT_EQ(host.unregistered, hostTimers ? 1 : 0);

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "gui/DisplayZoom.h"
 #include "gui/EditorBase.h"
 #include "gui/EditorOwner.h"
 #include "gui/ViewFrame.h"
@@ -78,7 +79,7 @@ TEST_F(EditorZoom, AScaleBecomesTheNearestWholeZoomFromOneToFour) {
     } cases[] = {{-2.0, 1}, {0.0, 1},  {0.5, 1}, {1.0, 1},  {1.25, 1}, {1.49, 1}, {1.5, 2},
                  {2.0, 2},  {2.5, 3},  {3.4, 3}, {3.6, 4},  {4.0, 4},  {9.0, 4},  {nan, 1},
                  {infinity, 1}};
-    for (const auto& c : cases) EXPECT_EQ(EditorBase::zoomForScale(c.scale), c.zoom) << c.scale;
+    for (const auto& c : cases) EXPECT_EQ(DisplayZoom::ofScale(c.scale), c.zoom) << c.scale;
 }
 
 // GDK_SCALE is the software platform's; Windows windows follow their monitor.

@@ -28,13 +28,17 @@
 #include "tests/lv2/TestUridMap.h"
 
 namespace {
+// The host's window, and the children the UI made in it.
 struct TestHostWindow {
     Display* display = platform::openX11Display();
     Window window = display ? XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 400,
                                                   300, 0, 0, 0)
                             : 0;
+    // A child of the host's own, which the UI must never take for its window.
+    Window ownChild = display ? XCreateSimpleWindow(display, window, 380, 280, 10, 10, 0, 0, 0) : 0;
     TestHostWindow() {
         if (!display) return;
+        XMapWindow(display, ownChild);
         XMapWindow(display, window);
         XSync(display, False);
     }
@@ -48,7 +52,9 @@ struct TestHostWindow {
         unsigned int count = 0;
         XSync(display, False);
         if (!XQueryTree(display, window, &root, &parent, &list, &count)) return {};
-        std::vector<Window> found(list, list + count);
+        std::vector<Window> found;
+        for (unsigned int i = 0; i < count; ++i)
+            if (list[i] != ownChild) found.push_back(list[i]);
         if (list) XFree(list);
         return found;
     }

@@ -16,15 +16,20 @@ std::vector<RecordCall>& recordedCalls() {
     return calls;
 }
 
+RecordAnswer& recordAnswer() {
+    static RecordAnswer answer;
+    return answer;
+}
+
 extern "C" EffectRecord* pluginMain(HostCallback) {
     // Kept to the end: closing a record frees nothing here.
     static std::vector<std::unique_ptr<EffectRecord>> records;
     auto& record = records.emplace_back(std::make_unique<EffectRecord>());
     record->magic = kEffectMagic;
-    record->dispatcher = [](EffectRecord*, int32_t opcode, int32_t index, intptr_t value, void*,
-                            float opt) -> intptr_t {
+    record->dispatcher = [](EffectRecord*, int32_t opcode, int32_t index, intptr_t value,
+                            void* ptr, float opt) -> intptr_t {
         recordedCalls().push_back({opcode, index, value, opt});
-        return 0;
+        return recordAnswer() ? recordAnswer()(opcode, value, ptr) : 0;
     };
     record->processReplacing = [](EffectRecord*, float**, float**, int32_t frames) {
         recordedCalls().push_back({RecordCall::kProcess, 0, 0, 0.0f, frames});

@@ -20,6 +20,7 @@ public:
     bool attach(SoftWindow&, platform::Window) override { return false; }
     void detach(SoftWindow&) override {}
     void present(SoftWindow&, const platform::Box&) override {}
+    void show(SoftWindow&, bool) override {}
     void rezoom(SoftWindow& window, int32_t zoom) override { window.setZoom(zoom); }
     void dispatchEvents() override {}
     bool holdsInput() const override { return true; }

@@ -62,6 +62,8 @@ public:
     // Shows this part of what the window shows (SoftWindow::shown): not
     // empty, inside it.
     virtual void present(SoftWindow& window, const platform::Box& area) = 0;
+    // Maps or unmaps the window's peer.
+    virtual void show(SoftWindow& window, bool visible) = 0;
     // Sets the window's zoom (SoftWindow::setZoom) and sizes the peer to match.
     virtual void rezoom(SoftWindow& window, int32_t zoom) = 0;
     // Delivers the events that have come for this system's windows.

@@ -3,6 +3,7 @@
 // the device contexts that draw into a window's picture. What shows a window
 // and brings its events is its window system (SoftWindow.h).
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <map>
@@ -206,7 +207,7 @@ void dispatchPendingMessages() {
 
 bool setWindowZoom(Window window, int32_t zoom) {
     SoftWindow* soft = asSoftWindow(window);
-    if (!soft || zoom < 1 || zoom > kMaxZoom) return false;
+    if (!soft || !isZoom(zoom)) return false;
     if (zoom != soft->zoom) {
         soft->system->rezoom(*soft, zoom);
         deliverPaint(soft);
@@ -219,15 +220,29 @@ int32_t windowZoom(Window window) {
     return soft ? soft->zoom : 1;
 }
 
-// The user's own setting first, the one toolkits honour, then the screen's.
-double displayScale(Window) {
-    const char* userScale = std::getenv("GDK_SCALE");
-    double scale = userScale ? std::atof(userScale) : 0.0;
-    if (scale > 0.0) return scale;
+// The setting toolkits honour on Linux desktops.
+double userScale() {
+    const char* scale = std::getenv("GDK_SCALE");
+    return scale ? std::max(std::atof(scale), 0.0) : 0.0;
+}
+
+double screenScale(Window) {
     if (screenScaleOverride) return *screenScaleOverride;
     for (WindowSystem* system : windowSystems())
-        if ((scale = system->screenScale()) > 0.0) return scale;
-    return 1.0;
+        if (double scale = system->screenScale(); scale > 0.0) return scale;
+    return 0.0;
+}
+
+void* nativeWindow(Window window) {
+    SoftWindow* soft = asSoftWindow(window);
+    return soft && soft->peer ? reinterpret_cast<void*>(soft->peer) : window;
+}
+
+bool showWindow(Window window, bool visible) {
+    SoftWindow* soft = asSoftWindow(window);
+    if (!soft) return false;
+    soft->system->show(*soft, visible);
+    return true;
 }
 
 Pt mapToWindow(Window window, Pt point) {

@@ -91,18 +91,19 @@ void Surface::fillSpan(int32_t y, int32_t x0, int32_t x1, Pixel pixel) {
 }
 
 namespace {
-// Each source row is widened once into a row of its own, small enough to
-// stay in the cache, and that row copied to its `zoom` places: the target
-// (a large image the server reads too) then takes only whole-row copies.
+// Each source row is widened once, into the first of its `zoom` rows, and
+// that row, still in the cache, copied to the others: the rest of the target
+// (a large image the server reads too) takes only whole-row copies, and no
+// memory is asked for.
 template <int32_t zoom>
 void zoomRows(Surface& target, const Surface& source, const platform::Box& area) {
     auto width = size_t(area.right - area.left);
-    std::vector<Pixel> wide(width * zoom);
     for (int32_t y = area.top; y < area.bottom; ++y) {
         const Pixel* from = source.row(y) + area.left;
-        for (size_t x = 0; x < width; ++x) std::fill_n(&wide[x * zoom], zoom, from[x]);
-        for (int32_t copy = 0; copy < zoom; ++copy)
-            std::copy_n(wide.data(), wide.size(), target.row(y * zoom + copy) + size_t(area.left) * zoom);
+        Pixel* wide = target.row(y * zoom) + size_t(area.left) * zoom;
+        for (size_t x = 0; x < width; ++x) std::fill_n(wide + x * zoom, zoom, from[x]);
+        for (int32_t copy = 1; copy < zoom; ++copy)
+            std::copy_n(wide, width * zoom, target.row(y * zoom + copy) + size_t(area.left) * zoom);
     }
 }
 }  // namespace

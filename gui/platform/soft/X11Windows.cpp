@@ -10,7 +10,8 @@
 // and the pointer from one XQueryPointer, asked again only after the server
 // has reported input from a device (XInput 2.1 raw events; without them, at
 // every reading); mapping through XTranslateCoordinates; the screen's scale
-// from the Xft.dpi resource; a zoomed window's peer sized to what it shows.
+// from the Xft.dpi resource; a zoomed window's peer sized to what it shows;
+// mapping and unmapping the peer.
 // Does not: make
 // top-level windows, show visuals of fewer than 24 bits, or notice a pointer
 // warped or a window moved by a program before the next device input.
@@ -116,6 +117,17 @@ public:
             XDestroyImage(image);
         }
         XFlush(display);
+    }
+
+    void show(SoftWindow& window, bool visible) override {
+        if (!display || !window.peer) return;
+        if (visible)
+            XMapWindow(display, window.peer);
+        else
+            XUnmapWindow(display, window.peer);
+        // Done when this returns, as a host asking the server next on a
+        // connection of its own expects.
+        XSync(display, False);
     }
 
     void rezoom(SoftWindow& window, int32_t zoom) override {

@@ -32,7 +32,7 @@ void setPointer(Pt screen);
 // The tick count the platform answers from now on, or the real one again.
 void setTicks(uint32_t ticks);
 void useRealTicks();
-// The scale the screen reports to displayScale from now on; 0: the real one again.
+// The scale the screen reports to screenScale from now on; 0: the real one again.
 void setScreenScale(double scale);
 
 }  // namespace platform::desktop

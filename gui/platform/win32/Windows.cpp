@@ -11,7 +11,7 @@ using namespace win32;
 
 Window createChildWindow(const char* className, Window parent, int32_t width, int32_t height,
                          void* moduleInstance, int32_t zoom) {
-    if (zoom < 1 || zoom > kMaxZoom) return nullptr;
+    if (!isZoom(zoom)) return nullptr;
     HWND window = CreateWindowExA(0, className, "Window", WS_CHILD | WS_VISIBLE, 0, 0,
                                   width * zoom, height * zoom, toHwnd(parent), nullptr,
                                   toInstance(moduleInstance), nullptr);
@@ -27,7 +27,7 @@ bool destroyWindow(Window window) { return DestroyWindow(toHwnd(window)) != 0; }
 bool setWindowZoom(Window window, int32_t zoom) {
     HWND handle = toHwnd(window);
     RECT client{};
-    if (zoom < 1 || zoom > kMaxZoom || !IsWindow(handle) || !GetClientRect(handle, &client))
+    if (!isZoom(zoom) || !IsWindow(handle) || !GetClientRect(handle, &client))
         return false;
     int32_t old = windowZoom(window);
     if (zoom == old) return true;
@@ -45,9 +45,12 @@ int32_t windowZoom(Window window) {
     return zoomed ? zoomed->zoom : 1;
 }
 
+// Windows have no per-user zoom of their own: they follow their monitor.
+double userScale() { return 0.0; }
+
 // GetDpiForWindow comes with Windows 10 1607; before it, and for no window,
 // the screen's device context tells the system's DPI.
-double displayScale(Window parent) {
+double screenScale(Window parent) {
     if (screenScaleOverride()) return *screenScaleOverride();
     using DpiForWindow = UINT(WINAPI*)(HWND);
     static auto dpiForWindow = reinterpret_cast<DpiForWindow>(
@@ -58,7 +61,15 @@ double displayScale(Window parent) {
         dpi = UINT(GetDeviceCaps(screen, LOGPIXELSX));
         ReleaseDC(nullptr, screen);
     }
-    return dpi > 0 ? dpi / 96.0 : 1.0;
+    return dpi / 96.0;
+}
+
+void* nativeWindow(Window window) { return toHwnd(window); }
+
+bool showWindow(Window window, bool visible) {
+    if (!IsWindow(toHwnd(window))) return false;
+    ShowWindow(toHwnd(window), visible ? SW_SHOW : SW_HIDE);
+    return true;
 }
 
 intptr_t defaultWindowProc(Window window, uint32_t message, uintptr_t wParam, intptr_t lParam) {

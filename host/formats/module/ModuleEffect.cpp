@@ -2,16 +2,32 @@
 #include "host/formats/module/ModuleEffect.h"
 
 #include <cstring>
+#include <map>
 
 #include "interface/EditorRect.h"
+#include "host/platform/HostWindow.h"
 #include "interface/Opcodes.h"
 
 namespace {
-// A non-zero version, the idle call accepted, 0 otherwise.
-intptr_t plainHostCallback(EffectRecord*, int32_t opcode, int32_t, intptr_t, void*, float) {
+// The windows of the editors open in this process, by their effect's record:
+// an editor whose zoom must change asks for room in its window.
+std::map<EffectRecord*, HostWindow*>& editorWindows() {
+    static std::map<EffectRecord*, HostWindow*> windows;
+    return windows;
+}
+
+// A non-zero version, the idle call and a new editor size accepted, 0 otherwise.
+intptr_t plainHostCallback(EffectRecord* effect, int32_t opcode, int32_t index, intptr_t value,
+                           void*, float) {
     switch (opcode) {
     case hostVersion: return 2400;
     case hostIdleCall: return 1;
+    case hostSizeWindow: {
+        auto found = editorWindows().find(effect);
+        if (found == editorWindows().end() || index <= 0 || value <= 0) return 0;
+        found->second->resize(index, int32_t(value));
+        return 1;
+    }
     default: return 0;
     }
 }
@@ -33,6 +49,7 @@ ModuleEffect::~ModuleEffect() { close(); }
 
 void ModuleEffect::close() {
     if (!effect) return;
+    editorWindows().erase(effect);
     effect->dispatcher(effect, opClose, 0, 0, nullptr, 0.0f);
     effect = nullptr;
 }
@@ -80,12 +97,18 @@ bool ModuleEffect::editorSize(int32_t& width, int32_t& height) {
 }
 
 bool ModuleEffect::openEditor(HostWindow& window) {
-    return dispatch(opEditorOpen, 0, 0, window.parentHandle()) != 0;
+    editorWindows()[effect] = &window;
+    if (dispatch(opEditorOpen, 0, 0, window.parentHandle()) != 0) return true;
+    editorWindows().erase(effect);
+    return false;
 }
 
 void ModuleEffect::idleEditor() { dispatch(opEditorIdle); }
 
-void ModuleEffect::closeEditor() { dispatch(opEditorClose); }
+void ModuleEffect::closeEditor() {
+    dispatch(opEditorClose);
+    editorWindows().erase(effect);
+}
 
 bool ModuleEffect::gameStatus(GameStatus& status) {
     status = GameStatus{};

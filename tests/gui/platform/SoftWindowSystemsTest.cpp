@@ -8,6 +8,8 @@
 
 #include "gui/platform/platform.h"
 #include "gui/platform/soft/InputState.h"
+#include "gui/platform/testdesktop/TestDesktop.h"
+#include "tests/support/AllocationCounter.h"
 
 using namespace platform;
 
@@ -32,6 +34,27 @@ TEST(SoftWindowSystems, ChildOfAHandleNoSystemTakesIsRefusedAndLeavesInputInMemo
     EXPECT_EQ(cursorPosition().y, 45);
     soft::setKeyDown(vkShift, false);
     EXPECT_FALSE(isKeyDown(vkShift));
+}
+
+// What a zoomed window shows is scaled up as it is drawn, every idle of the
+// game: once the window has shown itself, that asks for no memory.
+TEST(SoftWindowSystems, AZoomedShowingAllocatesNothingOnceWarm) {
+    ASSERT_TRUE(registerWindowClass("SoftWindowSystemsZoom", quietProc, nullptr));
+    Window host = desktop::createHostWindow(200, 200);
+    Window window = createChildWindow("SoftWindowSystemsZoom", host, 40, 30, nullptr, 3);
+    ASSERT_NE(window, nullptr);
+    auto drawAndShow = [window](int32_t x) {
+        Dc dc = getDc(window);
+        setPixel(dc, x, 5, rgb(255, 0, 0));
+        releaseDc(window, dc);
+    };
+    drawAndShow(1);
+    long before = allocationCount();
+    for (int32_t x = 2; x < 30; ++x) drawAndShow(x);
+    EXPECT_EQ(allocationCount() - before, 0);
+    destroyWindow(window);
+    desktop::destroyHostWindow(host);
+    unregisterWindowClass("SoftWindowSystemsZoom", nullptr);
 }
 
 #endif
