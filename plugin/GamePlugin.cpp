@@ -7,6 +7,7 @@
 #include "gui/EditorBase.h"
 #include "interface/EditorRect.h"
 #include "interface/GameStatus.h"
+#include "interface/SoundEventsQuery.h"
 #include "plugin/ModuleState.h"
 
 namespace {
@@ -35,6 +36,11 @@ void GamePlugin::setParameter(int32_t index, float value) {
 }
 
 intptr_t GamePlugin::vendorSpecific(int32_t index, intptr_t value, void* ptr, float opt) {
+    if (index == kSoundEventsQueryIndex && value == kSoundEventsQueryValue) {
+        if (!ptr) return 0;
+        *static_cast<void**>(ptr) = &soundEvents();
+        return 1;
+    }
     if (index == kEditorQueryIndex && value != kStatusQueryValue) return editorQuery(value, ptr, opt);
     if (index != kStatusQueryIndex || value != kStatusQueryValue || !ptr) return 0;
     auto* status = static_cast<GameStatus*>(ptr);

@@ -11,35 +11,35 @@
 #include "adapter/EffectAdapter.h"
 #include "interface/GameStatus.h"
 #include "interface/Opcodes.h"
-#include "plugin/GameEffectBase.h"
+#include "interface/SoundEventsQuery.h"
 #include "web/SoundWriteRelay.h"
 
 namespace {
 struct WebEffect {
     EffectAdapter* adapter = nullptr;
+    SoundEvents* sounds = nullptr;  // the effect's, as it names them
     // Inputs 0 and 1, then outputs 0 and 1, each `maxFrames` long; the
     // script copies a quantum in and out of them.
     std::vector<float> buffers;
     int32_t maxFrames = 0;
     SoundWriteRelay relay;
     uint32_t writes[2 * SoundWriteRelay::kMaxWrites] = {};
-
-    SoundEvents& soundEvents() {
-        auto* effect = static_cast<PluginEffect*>(adapter->record()->object);
-        return static_cast<GameEffectBase*>(effect)->soundEvents();
-    }
 };
 }  // namespace
 
 extern "C" {
 
-// A new effect, or null when the module makes none.
+// A new effect, or null when the module makes none (or no sound events).
 __attribute__((used)) WebEffect* skyrun_effect_create() {
     EffectAdapter* adapter = EffectAdapter::create();
     if (!adapter) return nullptr;
-    auto* effect = new WebEffect;
-    effect->adapter = adapter;
-    return effect;
+    void* sounds = nullptr;
+    if (adapter->dispatch(opVendorSpecific, kSoundEventsQueryIndex, kSoundEventsQueryValue, &sounds) != 1 ||
+        !sounds) {
+        delete adapter;
+        return nullptr;
+    }
+    return new WebEffect{adapter, static_cast<SoundEvents*>(sounds)};
 }
 
 __attribute__((used)) void skyrun_effect_destroy(WebEffect* effect) {
@@ -80,7 +80,7 @@ __attribute__((used)) void skyrun_effect_process(WebEffect* effect, int32_t fram
 __attribute__((used)) void skyrun_effect_end_block(WebEffect* effect) {
     if (!effect) return;
     float* none[2] = {nullptr, nullptr};
-    effect->adapter->record()->processReplacing(effect->adapter->record(), none, none, 0);
+    effect->adapter->process(none, none, 0);
 }
 
 // Opens the editor under the page's handle for a canvas, asking its size
@@ -106,7 +106,7 @@ __attribute__((used)) void skyrun_effect_close_editor(WebEffect* effect) {
 // `all`), as pairs of words in skyrun_effect_sound_writes_data; returns how
 // many pairs.
 __attribute__((used)) int32_t skyrun_effect_sound_writes(WebEffect* effect, int32_t all) {
-    return effect ? effect->relay.collect(effect->soundEvents(), effect->writes, all != 0) : 0;
+    return effect ? effect->relay.collect(*effect->sounds, effect->writes, all != 0) : 0;
 }
 __attribute__((used)) const uint32_t* skyrun_effect_sound_writes_data(WebEffect* effect) {
     return effect ? effect->writes : nullptr;
@@ -115,7 +115,7 @@ __attribute__((used)) const uint32_t* skyrun_effect_sound_writes_data(WebEffect*
 // A write the game made in the other instance, applied as the game's own.
 __attribute__((used)) int32_t skyrun_effect_apply_sound_write(WebEffect* effect, int32_t index,
                                                                uint32_t bits) {
-    return effect && SoundWriteRelay::apply(effect->soundEvents(), index, bits);
+    return effect && SoundWriteRelay::apply(*effect->sounds, index, bits);
 }
 
 // The game's state through the project's status query: editor open, steps,
@@ -123,8 +123,7 @@ __attribute__((used)) int32_t skyrun_effect_apply_sound_write(WebEffect* effect,
 __attribute__((used)) int32_t skyrun_effect_status(WebEffect* effect, int32_t* out) {
     if (!effect || !out) return 0;
     GameStatus status{int32_t(sizeof(GameStatus)), 0, 0, 0, 0, 0};
-    EffectRecord* record = effect->adapter->record();
-    if (!record->dispatcher(record, opVendorSpecific, kStatusQueryIndex, kStatusQueryValue, &status, 0.0f))
+    if (!effect->adapter->dispatch(opVendorSpecific, kStatusQueryIndex, kStatusQueryValue, &status))
         return 0;
     int32_t values[5] = {status.editorOpen, status.steps, status.score, status.lives, status.gameOvers};
     for (int i = 0; i < 5; ++i) out[i] = values[i];

@@ -97,6 +97,7 @@ export class SkyrunGame {
     const width = m.skyrun_canvas_width(this.window);
     const height = m.skyrun_canvas_height(this.window);
     if (this.canvas.width !== width || this.canvas.height !== height) this.resize(width, height);
+    this.canvas.style.visibility = m.skyrun_canvas_visible(this.window) ? '' : 'hidden';
     if (!m.skyrun_canvas_take_changed(this.window, this.box)) return;
     const pixels = m.skyrun_canvas_pixels(this.window);
     if (!this.image || this.image.data.buffer !== this.wasm.memory.buffer || this.imagePixels !== pixels) {

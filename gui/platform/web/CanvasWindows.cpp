@@ -30,6 +30,7 @@ struct CanvasPeer {
     std::vector<uint32_t> rgba;
     Box changed{0, 0, 0, 0};
     bool exposed = false;  // shown at its size, not yet painted
+    bool visible = true;
 };
 
 CanvasPeer& peerOf(const SoftWindow& window) { return *reinterpret_cast<CanvasPeer*>(window.peer); }
@@ -81,6 +82,15 @@ public:
 
     // A new canvas is painted whole at the next idle, as a window system's
     // first expose event would have it.
+    void show(SoftWindow& window, bool visible) override { peerOf(window).visible = visible; }
+
+    // The window a canvas shows, by the handle the editor names it by.
+    SoftWindow* byHandle(uintptr_t handle) const {
+        for (SoftWindow* window : shown)
+            if (window->peer == handle) return window;
+        return nullptr;
+    }
+
     void dispatchEvents() override {
         for (SoftWindow* window : shown) {
             CanvasPeer& peer = peerOf(*window);
@@ -123,22 +133,21 @@ private:
     std::vector<SoftWindow*> shown;
 };
 
-SoftWindow* canvasWindow(uintptr_t handle) {
-    SoftWindow* window = asSoftWindow(reinterpret_cast<platform::Window>(handle));
-    return window && window->peer && window->system == &displayWindowSystem() ? window : nullptr;
-}
-}  // namespace
-
-WindowSystem& displayWindowSystem() {
+CanvasWindowSystem& canvasSystem() {
     static CanvasWindowSystem system;
     return system;
 }
 
+SoftWindow* canvasWindow(uintptr_t handle) { return handle ? canvasSystem().byHandle(handle) : nullptr; }
+}  // namespace
+
+WindowSystem& displayWindowSystem() { return canvasSystem(); }
+
 }  // namespace soft
 
 // ---- For the page's script ----------------------------------------------------
-// Window handles are the numbers the editor names its window by; positions are
-// canvas pixels (what the window shows, at its zoom).
+// Window handles are the numbers the editor names its window by (its native
+// handle); positions are canvas pixels (what the window shows, at its zoom).
 
 extern "C" {
 
@@ -172,6 +181,12 @@ __attribute__((used)) int32_t skyrun_canvas_width(uintptr_t window) {
 __attribute__((used)) int32_t skyrun_canvas_height(uintptr_t window) {
     soft::SoftWindow* canvas = soft::canvasWindow(window);
     return canvas ? canvas->shownHeight() : 0;
+}
+
+// Whether the editor asked its window shown (1) or hidden (0).
+__attribute__((used)) int32_t skyrun_canvas_visible(uintptr_t window) {
+    soft::SoftWindow* canvas = soft::canvasWindow(window);
+    return canvas && soft::peerOf(*canvas).visible;
 }
 
 // Its pixels, RGBA, rows of the canvas's width.
