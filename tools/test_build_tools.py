@@ -17,7 +17,8 @@ JUNIT = "<testsuite>%s</testsuite>" % "".join(
 # Each file with what it includes: downwards, the host to the interface and
 # the test desktop's injection, the adapter core to the interface and the
 # module's entry, the LV2 and CLAP glue to the interface and the core, the
-# host's CLAP format to CLAP's declaration, tests to anything.
+# browser's glue to the core and every layer, the host's CLAP format to
+# CLAP's declaration, tests to anything.
 ALLOWED = {
     "plugin/Effect.cpp": ["game/GameView.h", "gui/View.h", "interface/Opcodes.h"],
     "gui/platform/soft/Raster.cpp": ["gui/platform/platform.h"],
@@ -26,6 +27,8 @@ ALLOWED = {
     "lv2/Lv2Plugin.cpp": ["adapter/EffectAdapter.h", "interface/Opcodes.h"],
     "clap/ClapPlugin.cpp": ["adapter/EffectAdapter.h", "interface/Opcodes.h"],
     "host/formats/clap/ClapHostedPlugin.cpp": ["clap/Clap.h"],
+    "gui/platform/web/CanvasWindows.cpp": ["gui/platform/soft/SoftWindow.h"],
+    "web/WebEffect.cpp": ["adapter/EffectAdapter.h", "game/SoundEvents.h", "interface/Opcodes.h"],
     "tests/AnyTest.cpp": ["plugin/Effect.h", "gui/platform/testdesktop/TestDesktop.h"],
 }
 # One wrong include per rule.
@@ -40,6 +43,8 @@ WRONG = [
     ("lv2/Lv2Plugin.cpp", "plugin/PluginMain.h"),
     ("clap/ClapPlugin.cpp", "game/GameView.h"),
     ("host/Session.cpp", "clap/Clap.h"),
+    ("gui/platform/soft/Raster.cpp", "gui/platform/web/CanvasWindows.h"),
+    ("adapter/EffectAdapter.cpp", "web/SoundWriteRelay.h"),
 ]
 
 
