@@ -94,6 +94,12 @@ __attribute__((used)) uintptr_t skyrun_effect_open_editor(WebEffect* effect, uin
     return reinterpret_cast<uintptr_t>(effect->adapter->editorWindow());
 }
 
+// The page's devicePixelRatio changed (the window moved to another screen,
+// or the page was zoomed): told as a host tells its display scale.
+__attribute__((used)) int32_t skyrun_effect_set_scale(WebEffect* effect, double scale) {
+    return effect && effect->adapter->setEditorScale(scale);
+}
+
 __attribute__((used)) void skyrun_effect_idle(WebEffect* effect) {
     if (effect) effect->adapter->idleEditor();
 }

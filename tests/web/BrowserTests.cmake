@@ -2,7 +2,8 @@
 # The browser tests: node drives Debian's Chromium (playwright-core) over
 # the built site from a local server; each case of run.mjs is a test. The
 # pixel cases compare with what the native skyrun-host draws, from the
-# linux preset's build (skipped when it is missing).
+# linux preset's build (skipped when it is missing). Pictures and pages the
+# cases write go to out/ here (chromium-zoom1.png, chromium-zoom2.png).
 add_executable(sound_golden_wasm SoundGoldenWasm.cpp ${CMAKE_SOURCE_DIR}/tests/plugin/SoundCases.cpp)
 target_link_libraries(sound_golden_wasm PRIVATE skyrun_plugin)
 target_include_directories(sound_golden_wasm PRIVATE ${CMAKE_SOURCE_DIR})
@@ -20,7 +21,8 @@ foreach(name ${BROWSER_CASES})
     COMMAND ${NODE_PROGRAM} ${CMAKE_CURRENT_SOURCE_DIR}/run.mjs ${name}
       --site ${SKYRUN_WEB_SITE}
       --golden $<TARGET_FILE:sound_golden_wasm>
-      --native ${SKYRUN_NATIVE_BUILD})
+      --native ${SKYRUN_NATIVE_BUILD}
+      --out ${CMAKE_CURRENT_BINARY_DIR}/out)
   # Exit 77: the native build the case compares with is missing.
   set_tests_properties(web_${name} PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)
 endforeach()

@@ -95,6 +95,15 @@ async function pagePixels(zoom) {
     console.log(JSON.stringify(result));
     check(result.differing === 0, `the canvas differs from skyrun-host's picture: ${JSON.stringify(result)}`);
     check(Math.abs(result.cssWidth - 302) < 1, `the canvas is ${result.cssWidth} CSS pixels wide, not 302`);
+    // The page moved to a screen of another ratio: the other zoom, the same size on the page.
+    const cdp = await page.context().newCDPSession(page);
+    await cdp.send('Emulation.setDeviceMetricsOverride', { width: 800, height: 600, deviceScaleFactor: 3 - zoom, mobile: false });
+    const moved = await page.waitForFunction((wanted) => {
+      const canvas = document.querySelector('#game canvas');
+      return canvas.width === wanted && [canvas.width, canvas.getBoundingClientRect().width];
+    }, 302 * (3 - zoom), { timeout: 5000 }).then((handle) => handle.jsonValue()).catch(() => null);
+    console.log(`at ratio ${3 - zoom}: ${JSON.stringify(moved)}`);
+    check(moved && Math.abs(moved[1] - 302) < 1, `the editor did not follow a new devicePixelRatio: ${JSON.stringify(moved)}`);
     check(errors.length === 0, `console errors: ${errors.join('; ')}`);
   } finally {
     await browser.close();

@@ -44,6 +44,7 @@ export class SkyrunGame {
     this.window = m.skyrun_effect_open_editor(this.effect, kCanvasParent) >>> 0;
     if (!this.window) throw new Error('the editor did not open');
     this.listen();
+    this.ratioTold = globalThis.devicePixelRatio || 1;
     this.node?.sendSoundWrites(this.soundWrites(true));
     this.idle();
     if (idling) this.timer = setInterval(() => this.idle(), kIdleMs);
@@ -62,6 +63,13 @@ export class SkyrunGame {
 
   idle() {
     const m = this.module;
+    // A new devicePixelRatio (another screen, or the page zoomed) is told
+    // as a host tells its display scale; the canvas follows when drawn.
+    const ratio = globalThis.devicePixelRatio || 1;
+    if (ratio !== this.ratioTold) {
+      this.ratioTold = ratio;
+      m.skyrun_effect_set_scale(this.effect, ratio);
+    }
     for (let blocks = this.renderedBlocks(); blocks > 0; blocks--) m.skyrun_effect_end_block(this.effect);
     m.skyrun_effect_idle(this.effect);
     const writes = this.soundWrites(false);
@@ -96,7 +104,9 @@ export class SkyrunGame {
     const m = this.module;
     const width = m.skyrun_canvas_width(this.window);
     const height = m.skyrun_canvas_height(this.window);
-    if (this.canvas.width !== width || this.canvas.height !== height) this.resize(width, height);
+    const ratio = globalThis.devicePixelRatio || 1;
+    if (this.canvas.width !== width || this.canvas.height !== height || this.ratio !== ratio)
+      this.resize(width, height, ratio);
     this.canvas.style.visibility = m.skyrun_canvas_visible(this.window) ? '' : 'hidden';
     if (!m.skyrun_canvas_take_changed(this.window, this.box)) return;
     const pixels = m.skyrun_canvas_pixels(this.window);
@@ -111,8 +121,8 @@ export class SkyrunGame {
 
   // The canvas holds the shown pixels one to one with the screen's: its CSS
   // size is its pixel size over devicePixelRatio.
-  resize(width, height) {
-    const ratio = globalThis.devicePixelRatio || 1;
+  resize(width, height, ratio) {
+    this.ratio = ratio;
     this.canvas.width = width;
     this.canvas.height = height;
     this.canvas.style.width = `${width / ratio}px`;

@@ -64,6 +64,12 @@ export default class KestrigoModule {
     return this.descriptor?.vendor;
   }
 
+  // The effect keeps no state: these answer as its node does.
+  async getState() {
+    return {};
+  }
+  async setState() {}
+
   async initialize(state) {
     if (!this.audioContext.audioWorklet || !globalThis.AudioWorkletNode)
       throw new Error('this browser has no AudioWorklet (or the page is not served from localhost or https)');

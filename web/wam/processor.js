@@ -66,17 +66,17 @@ class KestrigoProcessor extends AudioWorkletProcessor {
     if (!this.alive) return false;
     const input = inputs[0];
     const output = outputs[0];
-    const [inLeft, inRight, outLeft, outRight] = this.channels;
+    const channels = this.channels;
     if (input.length > 0) {
-      inLeft.set(input[0]);
-      inRight.set(input[input.length > 1 ? 1 : 0]);
+      channels[0].set(input[0]);
+      channels[1].set(input[input.length > 1 ? 1 : 0]);
     } else {
-      inLeft.fill(0);
-      inRight.fill(0);
+      channels[0].fill(0);
+      channels[1].fill(0);
     }
     this.module.skyrun_effect_process(this.effect, kQuantum);
-    output[0].set(outLeft);
-    if (output.length > 1) output[1].set(outRight);
+    output[0].set(channels[2]);
+    if (output.length > 1) output[1].set(channels[3]);
     return true;
   }
 
