@@ -35,8 +35,8 @@ export class SkyrunGame {
   }
 
   // Opens the editor at the zoom the screen asks (devicePixelRatio) and
-  // starts idling it; `idling` false leaves the idles to the caller.
-  open({ idling = true } = {}) {
+  // starts idling it.
+  open() {
     const m = this.module;
     m.skyrun_canvas_set_screen_scale(globalThis.devicePixelRatio || 1);
     this.effect = m.skyrun_effect_create();
@@ -47,7 +47,7 @@ export class SkyrunGame {
     this.ratioTold = globalThis.devicePixelRatio || 1;
     this.node?.sendSoundWrites(this.soundWrites(true));
     this.idle();
-    if (idling) this.timer = setInterval(() => this.idle(), kIdleMs);
+    this.timer = setInterval(() => this.idle(), kIdleMs);
   }
 
   close() {

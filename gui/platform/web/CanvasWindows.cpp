@@ -54,12 +54,12 @@ public:
         auto* peer = new CanvasPeer;
         window.peer = reinterpret_cast<uintptr_t>(peer);
         resize(window);
-        shown.push_back(&window);
+        canvases.push_back(&window);
         return true;
     }
 
     void detach(SoftWindow& window) override {
-        std::erase(shown, &window);
+        std::erase(canvases, &window);
         delete &peerOf(window);
         window.peer = 0;
     }
@@ -80,19 +80,19 @@ public:
         resize(window);
     }
 
-    // A new canvas is painted whole at the next idle, as a window system's
-    // first expose event would have it.
     void show(SoftWindow& window, bool visible) override { peerOf(window).visible = visible; }
 
     // The window a canvas shows, by the handle the editor names it by.
     SoftWindow* byHandle(uintptr_t handle) const {
-        for (SoftWindow* window : shown)
+        for (SoftWindow* window : canvases)
             if (window->peer == handle) return window;
         return nullptr;
     }
 
+    // A new canvas is painted whole at the next idle, as a window system's
+    // first expose event would have it.
     void dispatchEvents() override {
-        for (SoftWindow* window : shown) {
+        for (SoftWindow* window : canvases) {
             CanvasPeer& peer = peerOf(*window);
             if (!peer.exposed) continue;
             peer.exposed = false;
@@ -130,7 +130,7 @@ private:
         peer.exposed = true;
     }
 
-    std::vector<SoftWindow*> shown;
+    std::vector<SoftWindow*> canvases;
 };
 
 CanvasWindowSystem& canvasSystem() {
