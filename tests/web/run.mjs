@@ -5,7 +5,7 @@
 // the native build it compares with is missing.
 
 import { spawnSync } from 'node:child_process';
-import { existsSync, mkdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { existsSync, mkdirSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { check, openPage, serve } from './harness.mjs';
@@ -17,6 +17,9 @@ const site = resolve(options.site);
 const out = options.out || join(tmpdir(), 'skyrun-web-tests');
 mkdirSync(out, { recursive: true });
 const kSkip = 77;
+
+// The about panel's hot spot, the SKYRUN sign under the play area.
+const kAboutSpot = [147, 194];
 
 // Field indices of the sound events (game/SoundEvents.h, in order).
 const kField = {
@@ -33,13 +36,22 @@ const kAllSounding = [
 ].flat();
 
 // The editor picture skyrun-host draws natively after a few idles without
-// audio, at a zoom; null without the native build.
-function nativeScreenshot(zoom) {
+// audio, at a zoom (after a click on the about panel's hot spot when
+// `about`); null without the native build.
+function nativeScreenshot(zoom, about = false) {
   const host = join(options.native, 'host/skyrun-host');
   const module = join(options.native, 'Skyrun.so');
   if (!existsSync(host) || !existsSync(module)) return null;
-  const file = join(out, `native-zoom${zoom}.png`);
-  const command = [host, 'editor', module, '--idles', '3', '--zoom', String(zoom), '--screenshot', file];
+  const file = join(out, `native-zoom${zoom}${about ? '-about' : ''}.png`);
+  const command = [host, 'editor', module, '--idles', '6', '--zoom', String(zoom)];
+  if (about) {
+    const script = join(out, 'about.script');
+    // The script clicks where the window shows the spot, at its zoom.
+    writeFileSync(script, `2 click left ${kAboutSpot[0] * zoom} ${kAboutSpot[1] * zoom}\n5 shot ${file}\n`);
+    command.push('--script', script);
+  } else {
+    command.push('--screenshot', file);
+  }
   const run = process.env.DISPLAY
     ? spawnSync(command[0], command.slice(1), { stdio: 'inherit' })
     : spawnSync('xvfb-run', ['-a', '-s', '-screen 0 1024x768x24', ...command], { stdio: 'inherit' });
@@ -57,11 +69,11 @@ async function loadPage(page, url) {
 
 // The game canvas against a reference picture, in the page: counts the
 // pixels that differ.
-async function compareCanvas(page) {
-  return page.evaluate(async () => {
+async function compareCanvas(page, name) {
+  return page.evaluate(async (name) => {
     const canvas = document.querySelector('#game canvas');
     const image = new Image();
-    image.src = '/extra/reference.png';
+    image.src = `/extra/${name}`;
     await image.decode();
     const reference = new OffscreenCanvas(image.width, image.height).getContext('2d');
     reference.drawImage(image, 0, 0);
@@ -77,13 +89,14 @@ async function compareCanvas(page) {
       first ??= { x: i % canvas.width, y: Math.floor(i / canvas.width), shown: shown[i], wanted: wanted[i] };
     }
     return { size, differing, first, cssWidth: canvas.getBoundingClientRect().width };
-  });
+  }, name);
 }
 
 async function pagePixels(zoom) {
   const reference = nativeScreenshot(zoom);
   if (!reference) return kSkip;
-  const server = await serve(site, { extra: { 'reference.png': reference } });
+  const about = nativeScreenshot(zoom, true);
+  const server = await serve(site, { extra: { 'reference.png': reference, 'about.png': about } });
   // Without autoplay the audio waits for a click, so the game does not step
   // and the first picture stays: as skyrun-host's editor without --audio.
   const { browser, page, errors } = await openPage({ scale: zoom, autoplay: false });
@@ -91,10 +104,17 @@ async function pagePixels(zoom) {
     await loadPage(page, server.url);
     await page.waitForTimeout(300);
     await page.locator('#game canvas').screenshot({ path: join(out, `chromium-zoom${zoom}.png`) });
-    const result = await compareCanvas(page);
+    const result = await compareCanvas(page, 'reference.png');
     console.log(JSON.stringify(result));
     check(result.differing === 0, `the canvas differs from skyrun-host's picture: ${JSON.stringify(result)}`);
     check(Math.abs(result.cssWidth - 302) < 1, `the canvas is ${result.cssWidth} CSS pixels wide, not 302`);
+    // The about panel's text, as natively.
+    await page.mouse.click(...(await canvasPoint(page, ...kAboutSpot)), { delay: 20 });
+    await page.waitForTimeout(300);
+    await page.locator('#game canvas').screenshot({ path: join(out, `chromium-zoom${zoom}-about.png`) });
+    const panel = await compareCanvas(page, 'about.png');
+    console.log(`about panel: ${JSON.stringify(panel)}`);
+    check(panel.differing === 0, `the about panel differs from skyrun-host's: ${JSON.stringify(panel)}`);
     // The page moved to a screen of another ratio: the other zoom, the same size on the page.
     const cdp = await page.context().newCDPSession(page);
     await cdp.send('Emulation.setDeviceMetricsOverride', { width: 800, height: 600, deviceScaleFactor: 3 - zoom, mobile: false });
@@ -465,13 +485,15 @@ Object.assign(cases, {
       if (nativeNs > 0) native = `${nativeNs.toFixed(2)} ns (WebAssembly ${(measured.synthNsPerFrame / nativeNs).toFixed(2)} × native)`;
     }
     const quantumShare = (100 * measured.quantumMs) / ((128 / 44100) * 1000);
-    console.log([
+    const lines = [
       `page loads: ${bytes} bytes (${(bytes / 1e6).toFixed(2)} MB)`,
       `synthesizer, all generators, in WebAssembly: ${measured.synthNsPerFrame.toFixed(2)} ns a frame; natively ${native}`,
       `one 128-frame quantum: ${(measured.quantumMs * 1000).toFixed(1)} µs, ${quantumShare.toFixed(2)} % of its 2.90 ms at 44.1 kHz`,
       `busy game step with drawing and present: mean ${measured.stepMeanMs.toFixed(3)} ms, ` +
         `median ${measured.stepMedianMs.toFixed(3)} ms, 95th percentile ${measured.step95Ms.toFixed(3)} ms`,
-    ].join('\n'));
+    ].join('\n');
+    console.log(lines);
+    writeFileSync(join(out, 'figures.txt'), `${lines}\n`);
     check(bytes > 0 && bytes <= 1.5e6, `the page loads ${bytes} bytes, more than 1.5 MB`);
     return 0;
   },
