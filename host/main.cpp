@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
-// skyrun-host: loads a plug-in module, or an LV2 plug-in, the way a host does and drives it.
+// skyrun-host: loads a plug-in, of any format in the formats table, the way a host does and drives it.
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "host/commands/Commands.h"
+#include "host/formats/Formats.h"
 
 namespace {
 const Command* const kCommands[] = {&infoCommand, &renderCommand, &editorCommand,
@@ -14,10 +15,11 @@ const Command* const kCommands[] = {&infoCommand, &renderCommand, &editorCommand
 void printUsage(std::FILE* out) {
     std::fprintf(out,
                  "Usage: skyrun-host COMMAND MODULE [options]\n"
-                 "Loads a plug-in module the way a host does and drives it. On Linux,\n"
-                 "MODULE may also be an LV2 bundle folder or plug-in URI (found in LV2_PATH).\n"
+                 "Loads a plug-in module the way a host does and drives it.\n"
+                 "%s\n"
                  "\n"
-                 "Commands:\n");
+                 "Commands:\n",
+                 otherFormatsSentence().c_str());
     for (const Command* command : kCommands) {
         std::fprintf(out, "  %-16s %s%s\n", (std::string(command->name) + " MODULE").c_str(),
                      command->about, command->options.empty() ? "" : ":");

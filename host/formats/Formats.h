@@ -20,10 +20,20 @@ struct Format {
     // What a host reads of the plug-in, one `name: value` a line; false with
     // `error` naming the cause.
     bool (*printInfo)(const std::string& name, std::string& error);
-    // Whether the checks that drive the module interface's opcodes apply.
-    bool speaksOpcodes;
+    // How a user names one of its plug-ins, for the usage text ("a .clap
+    // file"); null for the format that takes any file, or one this build
+    // cannot load.
+    const char* namedAs;
+    // Whether its effects have the module interface's record
+    // (HostedEffect::moduleRecord), so that `check` drives their opcodes;
+    // known without loading, as `check` must choose its checks even for a
+    // plug-in that cannot load.
+    bool hasRecord;
 };
 
+// "MODULE may also be X, or Y.": the formats' ways of naming a plug-in, for
+// the usage text; empty when there is only the module.
+std::string otherFormatsSentence();
 // The row of the first format that recognises `name`.
 const Format& formatOf(const std::string& name);
 std::unique_ptr<HostedEffect> loadEffect(const std::string& name, std::string& error);

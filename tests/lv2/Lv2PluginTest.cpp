@@ -4,17 +4,11 @@
 // host may choose, and input a host must not give is refused cleanly.
 
 #include <gtest/gtest.h>
-#include <lv2/atom/atom.h>
-#include <lv2/buf-size/buf-size.h>
 #include <lv2/options/options.h>
 
-#include <cmath>
-#include <cstring>
-#include <limits>
 #include <vector>
 
 #include "tests/lv2/Lv2Binary.h"
-#include "tests/lv2/TestUridMap.h"
 
 namespace {
 TEST(Lv2Plugin, DescriptorsNameThePluginAndItsUi) {
@@ -70,47 +64,4 @@ TEST(Lv2Plugin, WritesNothingWhileAPortIsUnconnected) {
     EXPECT_EQ(out1, std::vector<float>(64, 9.0f));
 }
 
-TEST(Lv2Plugin, RefusesSampleRatesThatAreNotPositive) {
-    for (double rate : {0.0, -44100.0, std::numeric_limits<double>::quiet_NaN(),
-                        std::numeric_limits<double>::infinity()}) {
-        Lv2Instance instance(rate);
-        EXPECT_EQ(instance.handle(), nullptr) << "rate " << rate;
-    }
-    for (double rate : {8000.0, 44100.0, 384000.0}) {
-        Lv2Instance instance(rate);
-        EXPECT_NE(instance.handle(), nullptr) << "rate " << rate;
-    }
-}
-
-// The block size options a host may pass, sound or not: every one gives an
-// instance that runs.
-TEST(Lv2Plugin, RunsWithAnyBlockSizeOptions) {
-    TestUridMap urid;
-    const int32_t nominal = 256, negative = -1;
-    const LV2_URID intType = urid(LV2_ATOM__Int), floatType = urid(LV2_ATOM__Float);
-    const LV2_URID nominalKey = urid(LV2_BUF_SIZE__nominalBlockLength);
-    const LV2_URID largestKey = urid(LV2_BUF_SIZE__maxBlockLength);
-    const LV2_Options_Option end{LV2_OPTIONS_INSTANCE, 0, 0, 0, 0, nullptr};
-    const std::vector<std::vector<LV2_Options_Option>> optionLists = {
-        {{LV2_OPTIONS_INSTANCE, 0, nominalKey, sizeof nominal, intType, &nominal}, end},
-        {{LV2_OPTIONS_INSTANCE, 0, largestKey, sizeof nominal, intType, &nominal}, end},
-        {{LV2_OPTIONS_INSTANCE, 0, nominalKey, sizeof nominal, floatType, &nominal}, end},
-        {{LV2_OPTIONS_INSTANCE, 0, nominalKey, sizeof nominal, intType, nullptr}, end},
-        {{LV2_OPTIONS_INSTANCE, 0, nominalKey, sizeof negative, intType, &negative}, end},
-        {end},
-    };
-    for (size_t i = 0; i < optionLists.size(); ++i) {
-        LV2_Feature options{LV2_OPTIONS__options, const_cast<LV2_Options_Option*>(optionLists[i].data())};
-        LV2_Feature map{LV2_URID__map, &urid.map};
-        const LV2_Feature* withMap[] = {&options, &map, nullptr};
-        const LV2_Feature* withoutMap[] = {&options, nullptr};
-        for (const LV2_Feature* const* features : {withMap, withoutMap}) {
-            Lv2Instance instance(48000.0, features);
-            ASSERT_NE(instance.handle(), nullptr) << "option list " << i;
-            std::vector<float> in1 = testSignal(300, 0), in2 = testSignal(300, 1);
-            instance.run(in1.data(), in2.data(), in1.data(), in2.data(), 300);
-            EXPECT_EQ(in1, testSignal(300, 0)) << "option list " << i;
-        }
-    }
-}
 }  // namespace

@@ -49,7 +49,7 @@ int runCheck(const CommandLine& line) {
     const Format& format = formatOf(module);
     std::vector<Check> checks;
     for (const Check& check : kChecks)
-        if ((check.checkFor == CheckFor::instances) != format.speaksOpcodes)
+        if ((check.checkFor == CheckFor::instances) != format.hasRecord)
             checks.push_back(check);
     const int checkCount = int(checks.size());
     if (line.has("--only")) {
@@ -65,7 +65,7 @@ int runCheck(const CommandLine& line) {
         return failure.empty() ? childPassed : childFailed;
     }
     Report report;
-    if (!format.speaksOpcodes)
+    if (!format.hasRecord)
         for (const Check& check : kChecks)
             if (check.checkFor == CheckFor::needsOpcodes)
                 std::printf("skip: %s (%s has no opcodes)\n", check.name, format.plugin);

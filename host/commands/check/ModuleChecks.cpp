@@ -11,6 +11,9 @@
 
 namespace {
 constexpr int32_t kTextLimit = 256;
+// The check command runs these only on formats whose effects have a record;
+// one that has none all the same fails, and nothing is driven.
+const char* const kNoRecord = "the effect has no record to drive";
 
 intptr_t dispatch(EffectRecord& record, int32_t opcode, int32_t index = 0, intptr_t value = 0,
                   void* ptr = nullptr) {
@@ -32,13 +35,14 @@ std::string sweepOpcodes(const std::string& module, bool withBuffer) {
     std::string error;
     auto effect = loadEffect(module, error);
     if (!effect) return error;
-    EffectRecord& record = *effect->moduleRecord();
+    EffectRecord* record = effect->moduleRecord();
+    if (!record) return kNoRecord;
     for (int32_t opcode = -1; opcode <= 80; ++opcode) {
         if (opcode == opClose) continue;
         std::array<char, 1024> buffer{};
-        dispatch(record, opcode, 0, 0, withBuffer ? buffer.data() : nullptr);
+        dispatch(*record, opcode, 0, 0, withBuffer ? buffer.data() : nullptr);
         // Whatever was handed over as a parent, the editor is closed again.
-        if (opcode == opEditorOpen) dispatch(record, opEditorClose);
+        if (opcode == opEditorOpen) dispatch(*record, opEditorClose);
         if (withBuffer && answersText(opcode) && !std::memchr(buffer.data(), 0, kTextLimit))
             return "opcode " + std::to_string(opcode) + " left no terminator in 256 bytes";
     }
@@ -62,6 +66,7 @@ std::string loadAndCloseRepeatedly(const std::string& module) {
         std::string error;
         auto effect = loadEffect(module, error);
         if (!effect) return "load " + std::to_string(run) + ": " + error;
+        if (!effect->moduleRecord()) return kNoRecord;
         if (effect->moduleRecord()->magic != kEffectMagic)
             return "load " + std::to_string(run) + ": wrong magic";
     }
@@ -72,6 +77,7 @@ std::string programsAtTheEnds(const std::string& module) {
     std::string error;
     auto effect = loadEffect(module, error);
     if (!effect) return error;
+    if (!effect->moduleRecord()) return kNoRecord;
     EffectRecord& record = *effect->moduleRecord();
     const int32_t count = record.numPrograms;
     for (int32_t program : {-1, 0, 3, 4, 100}) {

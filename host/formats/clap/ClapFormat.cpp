@@ -15,4 +15,9 @@ std::unique_ptr<HostedEffect> loadClapPlugin(const std::string& path, std::strin
 }
 }  // namespace
 
-const Format clapFormat{"a CLAP plug-in", namesClapFile, loadClapPlugin, printClapInfo, false};
+const Format clapFormat{.plugin = "a CLAP plug-in",
+                        .recognises = namesClapFile,
+                        .load = loadClapPlugin,
+                        .printInfo = printClapInfo,
+                        .namedAs = "a CLAP plug-in file (.clap)",
+                        .hasRecord = false};

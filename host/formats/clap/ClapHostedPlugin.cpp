@@ -1,19 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "host/formats/clap/ClapHostedPlugin.h"
 
-#include <algorithm>
-#include <cstring>
 
 #include "host/platform/HostWindow.h"
-
-namespace {
-ClapHostedPlugin& hostOf(const clap_host* host) {
-    return *static_cast<ClapHostedPlugin*>(host->host_data);
-}
-// The plug-in's requests for a restart, a process or a main-thread callback
-// need no answer from a host that restarts, processes and idles by itself.
-void ignoreRequest(const clap_host*) {}
-}  // namespace
 
 std::unique_ptr<ClapHostedPlugin> ClapHostedPlugin::load(const std::string& path,
                                                          std::string& error) {
@@ -34,7 +23,7 @@ std::unique_ptr<ClapHostedPlugin> ClapHostedPlugin::load(const std::string& path
         error = "the CLAP entry offers no plug-in";
         return nullptr;
     }
-    effect->plugin = factory->create_plugin(factory, &effect->host, descriptor->id);
+    effect->plugin = factory->create_plugin(factory, effect->host.table(), descriptor->id);
     if (!effect->plugin || !effect->plugin->init(effect->plugin)) {
         error = std::string("the plug-in ") + descriptor->id + " could not be created";
         return nullptr;
@@ -45,10 +34,7 @@ std::unique_ptr<ClapHostedPlugin> ClapHostedPlugin::load(const std::string& path
 
 ClapHostedPlugin::ClapHostedPlugin(std::unique_ptr<LoadedModule> module,
                                    const clap_plugin_entry* entry)
-    : module(std::move(module)),
-      entry(entry),
-      host{kClapVersion, this,          "skyrun-host", "Orvane",      "",
-           "1",          hostExtension, ignoreRequest, ignoreRequest, ignoreRequest} {}
+    : module(std::move(module)), entry(entry) {}
 
 ClapHostedPlugin::~ClapHostedPlugin() {
     if (plugin) {
@@ -57,24 +43,6 @@ ClapHostedPlugin::~ClapHostedPlugin() {
         plugin->destroy(plugin);
     }
     entry->deinit();
-}
-
-const void* ClapHostedPlugin::hostExtension(const clap_host* host, const char* id) {
-    return id && std::strcmp(id, kClapExtTimerSupport) == 0 ? &hostOf(host).timerSupport : nullptr;
-}
-
-bool ClapHostedPlugin::registerTimer(const clap_host* host, uint32_t, clap_id* id) {
-    ClapHostedPlugin& self = hostOf(host);
-    self.timers.push_back(*id = self.nextTimer++);
-    return true;
-}
-
-bool ClapHostedPlugin::unregisterTimer(const clap_host* host, clap_id id) {
-    auto& timers = hostOf(host).timers;
-    auto found = std::find(timers.begin(), timers.end(), id);
-    if (found == timers.end()) return false;
-    timers.erase(found);
-    return true;
 }
 
 bool ClapHostedPlugin::start(int32_t rate, int32_t block, std::string& error) {
@@ -96,11 +64,7 @@ void ClapHostedPlugin::stop() {
 }
 
 void ClapHostedPlugin::process(float** in, float** out, int32_t frames) {
-    const clap_audio_buffer input = {in, nullptr, 2, 0, 0};
-    clap_audio_buffer output = {out, nullptr, 2, 0, 0};
-    const clap_process block = {-1, uint32_t(frames), nullptr, &input, &output, 1,
-                                1,  nullptr,          nullptr};
-    plugin->process(plugin, &block);
+    ClapHost::processStereo(plugin, in, out, uint32_t(frames));
 }
 
 bool ClapHostedPlugin::accumulates(std::string& why) {
@@ -131,17 +95,11 @@ bool ClapHostedPlugin::editorSize(int32_t& width, int32_t& height) {
 }
 
 bool ClapHostedPlugin::openEditor(HostWindow& window) {
-    clap_window parent{kClapWindowApiHere, {.ptr = window.parentHandle()}};
-#ifndef _WIN32
-    parent.x11 = reinterpret_cast<uintptr_t>(window.parentHandle());
-#endif
+    const clap_window parent = ClapHost::windowOf(window.parentHandle());
     return createGui() && gui->set_parent(plugin, &parent) && gui->show(plugin);
 }
 
-void ClapHostedPlugin::idleEditor() {
-    auto* onTimer = extension<clap_plugin_timer_support>(kClapExtTimerSupport);
-    for (size_t at = 0; onTimer && at < timers.size(); ++at) onTimer->on_timer(plugin, timers[at]);
-}
+void ClapHostedPlugin::idleEditor() { host.runTimers(plugin); }
 
 void ClapHostedPlugin::closeEditor() {
     if (guiCreated) gui->destroy(plugin);

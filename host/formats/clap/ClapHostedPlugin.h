@@ -12,6 +12,7 @@
 
 #include "clap/Clap.h"
 #include "host/formats/HostedEffect.h"
+#include "host/formats/clap/ClapHost.h"
 #include "host/platform/ModuleLoader.h"
 
 class ClapHostedPlugin : public HostedEffect {
@@ -41,18 +42,12 @@ public:
 private:
     ClapHostedPlugin(std::unique_ptr<LoadedModule> module, const clap_plugin_entry* entry);
     bool createGui();
-    static const void* hostExtension(const clap_host* host, const char* id);
-    static bool registerTimer(const clap_host* host, uint32_t period, clap_id* id);
-    static bool unregisterTimer(const clap_host* host, clap_id id);
 
     std::unique_ptr<LoadedModule> module;
     const clap_plugin_entry* entry;
-    clap_host host;
-    clap_host_timer_support timerSupport = {registerTimer, unregisterTimer};
+    ClapHost host{"skyrun-host"};
     const clap_plugin* plugin = nullptr;
     const clap_plugin_gui* gui = nullptr;
     bool guiCreated = false, active = false;
-    int32_t zoom = 0;             // 0: the GUI's own choice
-    std::vector<clap_id> timers;  // registered by the plug-in, called at each editor idle
-    clap_id nextTimer = 0;
+    int32_t zoom = 0;  // 0: the GUI's own choice
 };

@@ -14,4 +14,9 @@ bool namesLv2Plugin(const std::string& name) {
 }
 }  // namespace
 
-const Format lv2Format{"an LV2 plug-in", namesLv2Plugin, loadLv2Plugin, printLv2Info, false};
+const Format lv2Format{.plugin = "an LV2 plug-in",
+                       .recognises = namesLv2Plugin,
+                       .load = loadLv2Plugin,
+                       .printInfo = printLv2Info,
+                       .namedAs = kLv2Naming,
+                       .hasRecord = false};

@@ -9,3 +9,5 @@ extern const Format lv2Format;
 
 std::unique_ptr<HostedEffect> loadLv2Plugin(const std::string& name, std::string& error);
 bool printLv2Info(const std::string& name, std::string& error);
+// How the usage text names an LV2 plug-in; null where this build loads none.
+extern const char* const kLv2Naming;

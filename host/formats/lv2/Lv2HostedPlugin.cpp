@@ -10,6 +10,8 @@
 
 #include "host/formats/lv2/Lv2Format.h"
 
+const char* const kLv2Naming = "an LV2 bundle folder or plug-in URI (found in LV2_PATH)";
+
 std::unique_ptr<HostedEffect> loadLv2Plugin(const std::string& name, std::string& error) {
     return Lv2HostedPlugin::load(name, error);
 }

@@ -7,6 +7,8 @@ namespace {
 const char* const kNoLv2 = "this build of skyrun-host loads no LV2 plug-ins";
 }
 
+const char* const kLv2Naming = nullptr;
+
 std::unique_ptr<HostedEffect> loadLv2Plugin(const std::string&, std::string& error) {
     error = kNoLv2;
     return nullptr;

@@ -12,4 +12,9 @@ std::unique_ptr<HostedEffect> loadModule(const std::string& path, std::string& e
 }
 }  // namespace
 
-const Format moduleFormat{"a module", anyFile, loadModule, printModuleInfo, true};
+const Format moduleFormat{.plugin = "a module",
+                          .recognises = anyFile,
+                          .load = loadModule,
+                          .printInfo = printModuleInfo,
+                          .namedAs = nullptr,
+                          .hasRecord = true};
