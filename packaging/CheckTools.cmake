@@ -5,7 +5,7 @@
 set(SKYRUN_RELEASE_TOOLS
   makensis:nsis dpkg-deb:dpkg dpkg-shlibdeps:dpkg-dev lintian:lintian
   help2man:help2man convert:imagemagick desktop-file-validate:desktop-file-utils
-  man:man-db wine:wine lv2info:lilv-utils)
+  man:man-db wine:wine lv2info:lilv-utils emcc:emscripten zip:zip)
 set(missing "")
 foreach(entry IN LISTS SKYRUN_RELEASE_TOOLS)
   string(REPLACE ":" ";" entry ${entry})
