@@ -14,7 +14,7 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
   wine wine64 wine32:i386
   nsis dpkg-dev lintian help2man man-db desktop-file-utils
-  emscripten node-acorn chromium
+  emscripten node-acorn chromium zip
 )
 # Node and npm may come from elsewhere than Debian (NodeSource's nodejs
 # carries npm and conflicts with Debian's npm): asked for only when missing.

@@ -174,7 +174,7 @@ async function steerAndStart(page, press, hold) {
   check((await livesDisplay(page)) !== livesBefore, 'the lives display did not change when the game ran');
   const startX = await aircraftX(page);
   const moves = [];
-  for (const [direction, ms] of [['left', 400], ['right', 400], ['left', 200]]) {
+  for (const [direction, ms] of [['left', 300], ['right', 300], ['left', 200]]) {
     const before = await aircraftX(page);
     await hold(direction, ms);
     moves.push([direction, before, await aircraftX(page)]);
