@@ -30,8 +30,12 @@ TEST(X11ScreenScale, IsXftDpiOver96AndNothingForAValueThatIsNoDpi) {
         EXPECT_EQ(soft::xftScale(c.resources), c.scale) << (c.resources ? c.resources : "none");
 }
 
+namespace {
+class X11Zoom : public X11TestWindow {};
+}  // namespace
+
 // Each change from the zoom before, as the server reports the window's size.
-TEST_F(X11TestWindow, AZoomChangedWhileOpenResizesTheWindowOnTheServer) {
+TEST_F(X11Zoom, AChangeWhileOpenResizesTheWindowOnTheServer) {
     for (int32_t zoom : {2, 3, 4, 1}) {
         ASSERT_TRUE(platform::setWindowZoom(child, zoom));
         XWindowAttributes attributes{};
