@@ -21,8 +21,8 @@ enum class State { none, created, initialised, active, processing };
 std::atomic<State> state = State::none;  // process comes on the audio thread
 bool entryReady = false, guiMade = false;
 const clap_host* host = nullptr;
-std::vector<clap_id> timers;  // registered with the host and not let go of
-std::vector<clap_id> gone;    // let go of: the host must not call them again
+std::vector<clap_id> timers;  // registered with the host and not let go of since
+bool letGoOfOne = false;      // the first timer, at its first call
 uint32_t scale = 1;
 std::mutex recording;
 
@@ -59,9 +59,8 @@ const clap_host_timer_support* hostTimers() {
 void letGo(clap_id timer) {
     const clap_host_timer_support* support = hostTimers();
     call("unregister_timer", support && support->unregister_timer(host, timer),
-         "the host let go of a timer it gave");
+         "a timer the host gave can be let go of");
     std::erase(timers, timer);
-    gone.push_back(timer);
 }
 
 const clap_plugin_gui kGui = {
@@ -126,7 +125,10 @@ const clap_plugin_gui kGui = {
 const clap_plugin_timer_support kTimers = {[](const clap_plugin*, clap_id timer) {
     call("on_timer", std::find(timers.begin(), timers.end(), timer) != timers.end(),
          "only a timer registered and not let go of");
-    if (!timers.empty() && timer == timers.front() && gone.empty()) letGo(timer);
+    if (!letGoOfOne && !timers.empty() && timer == timers.front()) {
+        letGoOfOne = true;
+        letGo(timer);
+    }
 }};
 
 const char* const kFeatures[] = {"audio-effect", nullptr};
