@@ -9,7 +9,7 @@
 #include <new>
 
 namespace {
-EffectAdapter& effectOf(const clap_plugin* plugin) { return ClapPlugin::of(plugin).effect; }
+EffectAdapter& effectOf(const clap_plugin* plugin) { return *ClapPlugin::of(plugin).effect; }
 ClapGui& guiOf(const clap_plugin* plugin) { return ClapPlugin::of(plugin).gui; }
 
 // One stereo main input and one stereo main output, processed in place.
@@ -108,21 +108,14 @@ const clap_plugin kTable = {
 }  // namespace
 
 ClapPlugin* ClapPlugin::create(const clap_host* host, const clap_plugin_descriptor* descriptor) {
-    EffectAdapter* effect = EffectAdapter::create();
+    std::unique_ptr<EffectAdapter> effect(EffectAdapter::create());
     if (!effect) return nullptr;
-    auto* plugin = new (std::nothrow) ClapPlugin(host, descriptor, *effect);
-    if (!plugin) delete effect;
-    return plugin;
+    return new (std::nothrow) ClapPlugin(host, descriptor, std::move(effect));
 }
 
 ClapPlugin::ClapPlugin(const clap_host* host, const clap_plugin_descriptor* descriptor,
-                       EffectAdapter& effect)
-    : table(kTable), effect(effect), gui(host, effect) {
+                       std::unique_ptr<EffectAdapter> effect)
+    : table(kTable), effect(std::move(effect)), gui(host, *this->effect) {
     table.desc = descriptor;
     table.plugin_data = this;
-}
-
-ClapPlugin::~ClapPlugin() {
-    gui.destroy();
-    delete &effect;
 }

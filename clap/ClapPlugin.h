@@ -3,6 +3,8 @@
 // One CLAP plug-in instance: its table of functions, the host that made it,
 // the effect its calls map onto, and its GUI.
 
+#include <memory>
+
 #include "adapter/EffectAdapter.h"
 #include "clap/Clap.h"
 #include "clap/ClapGui.h"
@@ -10,7 +12,6 @@
 struct ClapPlugin {
     // Null when the module makes no effect.
     static ClapPlugin* create(const clap_host* host, const clap_plugin_descriptor* descriptor);
-    ~ClapPlugin();  // closes the GUI, then the effect
     ClapPlugin(const ClapPlugin&) = delete;
     ClapPlugin& operator=(const ClapPlugin&) = delete;
 
@@ -19,10 +20,11 @@ struct ClapPlugin {
     }
 
     clap_plugin table;
-    EffectAdapter& effect;
+    // Closed after the GUI, which goes first as the later member.
+    std::unique_ptr<EffectAdapter> effect;
     ClapGui gui;
 
 private:
     ClapPlugin(const clap_host* host, const clap_plugin_descriptor* descriptor,
-               EffectAdapter& effect);
+               std::unique_ptr<EffectAdapter> effect);
 };

@@ -11,7 +11,9 @@ function(skyrun_find_wine_loader pointer_size loader_var runs_var)
     set(name wine)
   endif()
   find_program(loader ${name} PATHS /usr/lib/wine NO_DEFAULT_PATH NO_CACHE)
-  if(NOT loader)
+  # The `wine` on the PATH answers --version even without the 32-bit loader
+  # (wine32 not installed), so only the loader itself says the 32-bit side runs.
+  if(NOT loader AND pointer_size EQUAL 8)
     find_program(loader ${name} NO_CACHE)
   endif()
   set(runs OFF)

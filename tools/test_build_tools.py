@@ -30,6 +30,13 @@ ALLOWED = {
     "gui/platform/web/CanvasWindows.cpp": ["gui/platform/soft/SoftWindow.h"],
     "web/WebEffect.cpp": ["adapter/EffectAdapter.h", "game/SoundEvents.h", "interface/Opcodes.h"],
     "tests/AnyTest.cpp": ["plugin/Effect.h", "gui/platform/testdesktop/TestDesktop.h"],
+    # The host's layers, each over the one below it.
+    "host/platform/posix/Loader.cpp": ["host/platform/Loader.h"],
+    "host/io/Wav.cpp": ["host/platform/Loader.h"],
+    "host/formats/module/Module.cpp": ["host/io/Wav.h"],
+    "host/Session.h": ["host/formats/Formats.h"],
+    "host/commands/Check.cpp": ["host/Session.h"],
+    "host/main.cpp": ["host/commands/Commands.h"],
 }
 # One wrong include per rule.
 WRONG = [
@@ -45,6 +52,12 @@ WRONG = [
     ("host/Session.cpp", "clap/Clap.h"),
     ("gui/platform/soft/Raster.cpp", "gui/platform/web/CanvasWindows.h"),
     ("adapter/EffectAdapter.cpp", "web/SoundWriteRelay.h"),
+    # Each host layer reaching the one above it.
+    ("host/platform/posix/Loader.cpp", "host/io/Wav.h"),
+    ("host/io/Wav.cpp", "host/formats/Formats.h"),
+    ("host/formats/module/Module.cpp", "host/Session.h"),
+    ("host/Session.h", "host/commands/Commands.h"),
+    ("host/commands/Check.cpp", "host/main.cpp"),
 ]
 
 

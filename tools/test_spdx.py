@@ -16,10 +16,18 @@ HASHED = "# SPDX-License-Identifier: MIT\n"
 # name: (text before, text after); None after: the file is left as it was.
 CASES = {
     "plugin/Effect.cpp": ("int x;\n", SLASHED + "int x;\n"),
+    "plugin/Effect.h": ("#pragma once\n", SLASHED + "#pragma once\n"),
+    "tests/Golden.inc": ("1,\n", SLASHED + "1,\n"),
+    "tools/make.py": ("import os\n", HASHED + "import os\n"),
+    "cmake/Run.cmake": ("set(x)\n", HASHED + "set(x)\n"),
+    "Makefile": ("all:\n", HASHED + "all:\n"),
     "tools/run.sh": ("#!/bin/sh\necho\n", "#!/bin/sh\n" + HASHED + "echo\n"),
     ".ci/run": ("#!/usr/bin/env bash\nmake\n", "#!/usr/bin/env bash\n" + HASHED + "make\n"),
     "CMakeLists.txt": ("project(X)\n", HASHED + "project(X)\n"),
     "cmake/run.sh.in": ("#!/bin/sh\n", "#!/bin/sh\n" + HASHED),
+    # A template by the suffix it will have.
+    "interface/Version.h.in": ("#define V\n", SLASHED + "#define V\n"),
+    "packaging/Config.cmake.in": ("set(x)\n", HASHED + "set(x)\n"),
     "done.cpp": (SLASHED + "int y;\n", None),
     "notes.txt": ("words\n", None),
     "lv2/data.ttl.in": ("@prefix a: <b> .\n", None),

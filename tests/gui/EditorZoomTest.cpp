@@ -145,6 +145,10 @@ TEST_F(EditorZoom, AChangeUnderAnOpenEditorAsksTheHostForRoom) {
     EXPECT_EQ(owner.askedHeight, 60);
     EXPECT_EQ(windowZoom(editor.getFrame()->window()), 3);
     EXPECT_EQ(editor.told().y, 60);
+    // A change that leaves the zoom as it is asks nothing.
+    desktop::setScreenScale(2.6);
+    desktop::postMessage(editor.getFrame()->window(), msgDpiChanged, 0, 0);
+    EXPECT_EQ(owner.asked, 3);
     // The host's own scale needs no asking: it sizes for what it set.
     editor.setHostScale(1.0);
     EXPECT_EQ(owner.asked, 3);

@@ -101,44 +101,57 @@ TEST_F(FrameWindow, PressesCarryUnsignedSixteenBitCoordinates) {
     EXPECT_EQ(everywhere->presses, "12,34 56,7 65535,65520 ");
 }
 
-// Edges on odd pixels, redrawn whole by a paint and in part by an idle.
+// Edges on odd pixels, redrawn whole by a paint, in part by an idle and by a
+// paint of part of the window whose far edges cut blocks, at each zoom in
+// turn on one window: the screen shows every pixel as an exact block, out to
+// the window's edges and no further.
 TEST_F(FrameWindow, AZoomShowsEveryPixelAsAnExactBlock) {
     const int width = 24, height = 16;
-    auto shown = [&](int zoom) {
+    open(width, height);
+    frame->attachChild(new Swatch(Rect(0, 0, width, height), kWhite));
+    frame->attachChild(new Swatch(Rect(3, 3, 10, 9), kRed));
+    auto* changing = new Swatch(Rect(11, 5, 20, 14), kGreen);
+    frame->attachChild(changing);
+    auto shown = [&](int zoom) {  // one pixel past each edge too, where nothing is
         std::vector<ColorRef> pixels;
-        for (int y = 0; y < height * zoom; ++y)
-            for (int x = 0; x < width * zoom; ++x)
+        for (int y = 0; y <= height * zoom; ++y)
+            for (int x = 0; x <= width * zoom; ++x)
                 pixels.push_back(desktop::windowPixel(frame->window(), x, y));
         return pixels;
     };
     std::vector<ColorRef> painted, redrawn;
-    for (int zoom : {1, 2, 3}) {
+    for (int zoom : {1, 2, 3, 4}) {
         SCOPED_TRACE(zoom);
-        TearDown();
-        open(width, height);
-        frame->attachChild(new Swatch(Rect(0, 0, width, height), kWhite));
-        frame->attachChild(new Swatch(Rect(3, 3, 10, 9), kRed));
-        auto* changing = new Swatch(Rect(11, 5, 20, 14), kGreen);
-        frame->attachChild(changing);
-        ASSERT_TRUE(setWindowZoom(frame->window(), zoom));
+        changing->color = kGreen;
+        ASSERT_TRUE(setWindowZoom(frame->window(), zoom));  // from the one before
         desktop::postPaint(frame->window());
         frame->refreshChanged();  // the views are drawn; only `changing` changes below
         std::vector<ColorRef> afterPaint = shown(zoom);
         changing->color = kBlue;
-        changing->setValue(0.5f);
+        changing->setValue(float(zoom) / 8);
         frame->refreshChanged();
         std::vector<ColorRef> afterIdle = shown(zoom);
+        changing->color = kGreen;
+        const Box part{0, 0, 20 * zoom - 1, 14 * zoom - 1};
+        desktop::postPaint(frame->window(), part);
+        std::vector<ColorRef> afterPart = shown(zoom);
         if (zoom == 1) {
             painted = afterPaint;
             redrawn = afterIdle;
             EXPECT_NE(painted, redrawn);
-            continue;
         }
-        for (int y = 0; y < height * zoom; ++y)
-            for (int x = 0; x < width * zoom; ++x) {
-                size_t at = size_t(y * width * zoom + x), from = size_t(y / zoom * width + x / zoom);
-                ASSERT_EQ(afterPaint[at], painted[from]) << x << "," << y;
-                ASSERT_EQ(afterIdle[at], redrawn[from]) << x << "," << y;
+        for (int y = 0; y <= height * zoom; ++y)
+            for (int x = 0; x <= width * zoom; ++x) {
+                const size_t at = size_t(y * (width * zoom + 1) + x);
+                const bool outside = x == width * zoom || y == height * zoom;
+                const size_t from = size_t(y / zoom * (width + 1) + x / zoom);
+                const ColorRef was = outside ? 0xFFFFFFFF : painted[from];
+                const ColorRef is = outside ? 0xFFFFFFFF : redrawn[from];
+                ASSERT_EQ(afterPaint[at], was) << x << "," << y;
+                ASSERT_EQ(afterIdle[at], is) << x << "," << y;
+                if (x < part.right && y < part.bottom) {
+                    ASSERT_EQ(afterPart[at], was) << x << "," << y;
+                }
             }
     }
 }

@@ -1,38 +1,48 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""check_wav.py FILE RATE FRAMES: libsndfile, a reader not the host's, reads
-FILE as FRAMES frames of float stereo at RATE (so the block align is right),
-names nothing that should be otherwise, and finds the RIFF size right."""
+"""check_wav.py FILE RATE FRAMES: reads every field of FILE's header itself
+and names each that is not what FRAMES frames of float stereo at RATE need:
+the RIFF size, the format chunk's fields, the fact chunk's frame count (the
+data's size over the block align) and the data's size."""
 
-import ctypes
-import ctypes.util
-import re
+import struct
 import sys
 
 
-class Info(ctypes.Structure):
-    _fields_ = [("frames", ctypes.c_int64)] + [
-        (name, ctypes.c_int) for name in ("rate", "channels", "format", "sections", "seekable")]
+def chunks(data):
+    """Each chunk's name and body; raises ValueError when one runs past the end."""
+    at = 12
+    while at + 8 <= len(data):
+        name, size = struct.unpack_from("<4sI", data, at)
+        if at + 8 + size > len(data):
+            raise ValueError(f"chunk {name} of {size} bytes runs past the end")
+        yield name, data[at + 8:at + 8 + size]
+        at += 8 + size + size % 2
 
 
 def problems(path, rate, frames):
-    sndfile = ctypes.CDLL(ctypes.util.find_library("sndfile"))
-    sndfile.sf_open.restype = ctypes.c_void_p
-    sndfile.sf_open.argtypes = [ctypes.c_char_p, ctypes.c_int, ctypes.POINTER(Info)]
-    sndfile.sf_command.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_void_p, ctypes.c_int]
-    info, log = Info(), ctypes.create_string_buffer(16384)
-    handle = sndfile.sf_open(path.encode(), 0x10, ctypes.byref(info))  # for reading
-    if not handle:
-        return ["libsndfile cannot open it"]
-    sndfile.sf_command(handle, 0x1001, log, len(log))  # its log of what it read
-    log = log.value.decode()
-    read = {name: int(value) for name, value in re.findall(r"^ *(\w[\w/ ]*?) *: (\d+)", log, re.M)}
-    found = [line.strip(" *") for line in log.splitlines() if "should" in line]
-    if read["RIFF"] != read["Length"] - 8:
-        found.append(f"RIFF size {read['RIFF']} in a file of {read['Length']} bytes")
-    if (info.format, info.channels, info.rate, info.frames) != (0x010006, 2, rate, frames):
-        found.append(f"format {info.format:#x}, {info.channels} channels, {info.rate} Hz, "
-                     f"{info.frames} frames")
+    data = open(path, "rb").read()
+    riff, size, wave = struct.unpack_from("<4sI4s", data)
+    found = [] if (riff, wave) == (b"RIFF", b"WAVE") else ["not RIFF WAVE"]
+    if size != len(data) - 8:
+        found.append(f"RIFF size {size} in a file of {len(data)} bytes")
+    try:
+        read = dict(chunks(data))
+    except ValueError as error:
+        return found + [str(error)]
+    tag, channels, got_rate, byte_rate, align, bits = struct.unpack_from("<HHIIHH", read[b"fmt "])
+    if tag == 0xFFFE:  # extensible: the format is the sub-format's first two bytes
+        tag = struct.unpack_from("<H", read[b"fmt "], 24)[0]
+    expected = (3, 2, rate, rate * 8, 8, 32)
+    names = "format channels rate byte-rate block-align bits".split()
+    found += [f"{name} {got}, expected {want}" for name, got, want in
+              zip(names, (tag, channels, got_rate, byte_rate, align, bits), expected) if got != want]
+    data_size = len(read.get(b"data", b""))
+    if data_size != frames * 8:
+        found.append(f"{data_size} bytes of data, expected {frames * 8}")
+    fact = struct.unpack("<I", read[b"fact"][:4])[0] if b"fact" in read else None
+    if align and fact != data_size // align:
+        found.append(f"fact says {fact} frames, the data holds {data_size // align}")
     return found
 
 

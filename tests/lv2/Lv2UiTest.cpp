@@ -7,10 +7,7 @@
 
 // Xlib's macros (None, Bool, Status) would break GoogleTest's headers.
 #include <gtest/gtest.h>
-#include <lv2/atom/atom.h>
 #include <lv2/instance-access/instance-access.h>
-#include <lv2/options/options.h>
-#include <lv2/urid/urid.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -20,12 +17,10 @@
 #include <cstdint>
 #include <set>
 #include <thread>
-#include <tuple>
 #include <vector>
 
 #include "gui/platform/X11Display.h"
 #include "tests/lv2/Lv2Binary.h"
-#include "tests/lv2/TestUridMap.h"
 
 namespace {
 // The host's window, and the children the UI made in it.
@@ -170,40 +165,6 @@ TEST(Lv2Ui, OpensInTheHostsWindowAtTheEditorsSizeAndClosesWithCleanup) {
     for (size_t i = 0; i < left.size(); ++i) {
         ASSERT_TRUE(std::isfinite(left[i])) << "frame " << i;
         EXPECT_LE(std::fabs(left[i] - input[i]), 1.0f) << "frame " << i;
-    }
-}
-
-// The host's ui:scaleFactor is the zoom the window is made at and the size
-// the host hears; the next opening follows the next scale.
-TEST(Lv2Ui, OpensAtTheHostsScaleFactor) {
-    TestHostWindow host;
-    ASSERT_NE(host.display, nullptr) << "no X display";
-    ASSERT_NE(bundleBinary().ui, nullptr);
-    Lv2Instance instance;
-    TestUridMap urids;
-    LV2_URID scaleKey = urids(LV2_UI__scaleFactor), floatType = urids(LV2_ATOM__Float);
-    for (auto [scale, width, height] : {std::tuple{2.0f, 604, 428}, std::tuple{1.25f, 302, 214}}) {
-        LV2_Options_Option options[] = {
-            {LV2_OPTIONS_INSTANCE, 0, scaleKey, sizeof(float), floatType, &scale},
-            {LV2_OPTIONS_INSTANCE, 0, 0, 0, 0, nullptr}};
-        SizeHeard size;
-        LV2_Feature parent{LV2_UI__parent, host.id()};
-        LV2_Feature access{LV2_INSTANCE_ACCESS_URI, instance.handle()};
-        LV2_Feature resize{LV2_UI__resize, &size.feature};
-        LV2_Feature mapFeature{LV2_URID__map, &urids.map};
-        LV2_Feature optionsFeature{LV2_OPTIONS__options, options};
-        const LV2_Feature* features[] = {&parent, &access, &resize, &mapFeature, &optionsFeature,
-                                         nullptr};
-        LV2UI_Widget widget = nullptr;
-        LV2UI_Handle ui = openUi(features, &widget);
-        ASSERT_NE(ui, nullptr) << scale;
-        EXPECT_EQ(size.width, width);
-        EXPECT_EQ(size.height, height);
-        XWindowAttributes attributes{};
-        ASSERT_TRUE(XGetWindowAttributes(host.display, Window(uintptr_t(widget)), &attributes));
-        EXPECT_EQ(attributes.width, width);
-        EXPECT_EQ(attributes.height, height);
-        bundleBinary().ui->cleanup(ui);
     }
 }
 

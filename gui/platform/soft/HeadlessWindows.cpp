@@ -2,9 +2,11 @@
 // Headless windows of the software platform: windows live in memory only.
 // Implements: windows beside their parent at its screen position, the button,
 // key and pointer state that tests set (InputState.h), and mapping by the
-// window's recorded position. Does not: show anything, attach to a handle that
-// is not one of ours, or bring events (tests deliver them by hand).
+// window's recorded position, and a screen of their own that keeps what was
+// presented, for tests to read. Does not: attach to a handle that is not one
+// of ours, or bring events (tests deliver them by hand).
 
+#include <algorithm>
 #include <array>
 
 #include "gui/platform/soft/InputState.h"
@@ -19,7 +21,14 @@ class HeadlessWindowSystem final : public WindowSystem {
 public:
     bool attach(SoftWindow&, platform::Window) override { return false; }
     void detach(SoftWindow&) override {}
-    void present(SoftWindow&, const platform::Box&) override {}
+    void present(SoftWindow& window, const platform::Box& area) override {
+        const Surface& shown = window.shown();
+        if (window.screen.width() != shown.width() || window.screen.height() != shown.height())
+            window.screen = Surface(shown.width(), shown.height(), PixelFormat::colour);
+        for (int32_t y = area.top; y < area.bottom; ++y)
+            std::copy(shown.row(y) + area.left, shown.row(y) + area.right,
+                      window.screen.row(y) + area.left);
+    }
     void show(SoftWindow&, bool) override {}
     void rezoom(SoftWindow& window, int32_t zoom) override { window.setZoom(zoom); }
     void dispatchEvents() override {}

@@ -38,6 +38,7 @@ struct SoftWindow {
     Surface picture;  // the window's pixels
     int32_t zoom = 1;
     Surface zoomed;   // the picture scaled, while zoom > 1
+    Surface screen;   // headless: what has been presented of `shown`, as a screen keeps it
     bool updatePending = false;
     platform::Box unshown{0, 0, 0, 0};  // drawn into the picture since it was last shown
     WindowSystem* system = nullptr;  // never null once made
@@ -84,7 +85,14 @@ protected:
 };
 
 WindowSystem& headlessWindowSystem();
+<<<<<<< HEAD
 WindowSystem& displayWindowSystem();  // X11, or the browser's canvases
+=======
+WindowSystem& x11WindowSystem();
+// The Xft.dpi of X resources (as XResourceManagerString gives them) over 96;
+// 0 when they name none, or one that is not a number above 0.
+double xftScale(const char* resources);
+>>>>>>> main
 // The systems in the order they are asked: the display's before the in-memory
 // one, which holds input always and attaches to no foreign handle.
 std::span<WindowSystem* const> windowSystems();

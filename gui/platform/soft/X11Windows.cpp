@@ -150,20 +150,9 @@ public:
 
     double readScreenScale() {
         Display* connection = display ? display : XOpenDisplay(nullptr);
-        const char* resources = connection ? XResourceManagerString(connection) : nullptr;
-        double dpi = 0.0;
-        if (resources) {
-            XrmInitialize();
-            XrmDatabase database = XrmGetStringDatabase(resources);
-            char* type = nullptr;
-            XrmValue value{};
-            if (database && XrmGetResource(database, "Xft.dpi", "Xft.Dpi", &type, &value) &&
-                value.addr)
-                dpi = std::atof(value.addr);
-            if (database) XrmDestroyDatabase(database);
-        }
+        double scale = xftScale(connection ? XResourceManagerString(connection) : nullptr);
         if (connection && connection != display) XCloseDisplay(connection);
-        return dpi > 0.0 ? dpi / 96.0 : 0.0;
+        return scale;
     }
 
     // Takes what has come so far: the connection is read once, and events
@@ -390,7 +379,26 @@ private:
 };
 }  // namespace
 
+<<<<<<< HEAD
 WindowSystem& displayWindowSystem() {
+=======
+double xftScale(const char* resources) {
+    double dpi = 0.0;
+    if (resources) {
+        XrmInitialize();
+        XrmDatabase database = XrmGetStringDatabase(resources);
+        char* type = nullptr;
+        XrmValue value{};
+        if (database && XrmGetResource(database, "Xft.dpi", "Xft.Dpi", &type, &value) &&
+            value.addr)
+            dpi = std::atof(value.addr);
+        if (database) XrmDestroyDatabase(database);
+    }
+    return dpi > 0.0 ? dpi / 96.0 : 0.0;
+}
+
+WindowSystem& x11WindowSystem() {
+>>>>>>> main
     static X11WindowSystem system;
     return system;
 }

@@ -27,6 +27,8 @@ void postPaint(Window window) {
     if (SoftWindow* soft = asSoftWindow(window)) deliverPaint(soft);
 }
 
+void postPaint(Window window, Box) { postPaint(window); }
+
 void postPress(Window window, uint32_t message, int32_t x, int32_t y) {
     if (SoftWindow* soft = asSoftWindow(window)) deliverPress(soft, message, x, y);
 }
@@ -35,10 +37,12 @@ void postMessage(Window window, uint32_t message, uintptr_t wParam, intptr_t lPa
     if (SoftWindow* soft = asSoftWindow(window)) deliver(soft, message, wParam, lParam);
 }
 
+// A headless window's screen holds what was presented; the server shows an X11 one's.
 ColorRef windowPixel(Window window, int32_t x, int32_t y) {
     SoftWindow* soft = asSoftWindow(window);
-    if (!soft || !soft->shown().contains(x, y)) return 0xFFFFFFFF;
-    return toColorRef(soft->shown().at(x, y));
+    if (!soft) return 0xFFFFFFFF;
+    const Surface& seen = soft->system == &headlessWindowSystem() ? soft->screen : soft->shown();
+    return seen.contains(x, y) ? toColorRef(seen.at(x, y)) : 0xFFFFFFFF;
 }
 
 void setHeld(int32_t virtualKey, bool down) { ::soft::setKeyDown(virtualKey, down); }

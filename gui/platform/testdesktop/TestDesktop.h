@@ -19,6 +19,9 @@ void destroyHostWindow(Window window);
 Window firstChild(Window window);
 // Invalidates the whole window and has it painted now.
 void postPaint(Window window);
+// Invalidates `area` of what the window shows and has it painted now (the
+// software platform paints and shows the whole window).
+void postPaint(Window window, Box area);
 // Delivers a left or right button press at a window point, the position
 // packed as the platform packs it.
 void postPress(Window window, uint32_t message, int32_t x, int32_t y);

@@ -41,6 +41,12 @@ void postPaint(Window window) {
     UpdateWindow(toHwnd(window));
 }
 
+void postPaint(Window window, Box area) {
+    const RECT rect{area.left, area.top, area.right, area.bottom};
+    InvalidateRect(toHwnd(window), &rect, FALSE);
+    UpdateWindow(toHwnd(window));
+}
+
 void postPress(Window window, uint32_t message, int32_t x, int32_t y) {
     SendMessageA(toHwnd(window), message, 0, MAKELPARAM(x, y));
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "host/platform/ChildProcess.h"
+#include "host/platform/win32/ChildStart.h"
 
 namespace {
 // One argument quoted so that the child's C runtime reads it back unchanged.
@@ -49,8 +50,8 @@ int runThisProgram(const std::vector<std::string>& args, std::string& why) {
     bool started = false;
     for (int tries = 0; tries < 3 && !started; ++tries) {
         if (tries > 0) Sleep(200);
-        started = CreateProcessA(self, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                 nullptr, &startup, &process);
+        started = childStart()(self, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                               nullptr, &startup, &process);
     }
     if (!started) {
         why = "cannot start: error " + std::to_string(GetLastError());

@@ -35,3 +35,31 @@ set(gui_tests host_clap_editor_screenshot host_clap_screenshot_as_module)
 set_tests_properties(host_clap_check ${gui_tests} PROPERTIES
   ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0:abort_on_error=1")
 set_tests_properties(${gui_tests} PROPERTIES RUN_SERIAL TRUE)
+
+# The host's side of the conversation, recorded by a plug-in of the test's own.
+add_library(RecordingClapPlugin MODULE clap/RecordingClapPlugin.cpp)
+target_include_directories(RecordingClapPlugin PRIVATE ${CMAKE_SOURCE_DIR})
+set_target_properties(RecordingClapPlugin PROPERTIES PREFIX "" SUFFIX .clap)
+set(recording $<TARGET_FILE:RecordingClapPlugin>)
+set(opened entry.init create_plugin init)
+set(closed destroy entry.deinit)
+function(clap_conversation_test name)
+  cmake_parse_arguments(T "" "" "COMMAND;EXPECT;OPTIONS" ${ARGN})
+  add_test(NAME clap_conversation_${name}
+    COMMAND ${CMAKE_COMMAND} "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
+      -DHOST=$<TARGET_FILE:skyrun-host> "-DCOMMAND=${T_COMMAND}" "-DEXPECT=${T_EXPECT}"
+      -DRECORD=${work}/${name}.calls ${T_OPTIONS} -P ${CMAKE_CURRENT_SOURCE_DIR}/clap/Conversation.cmake)
+endfunction()
+clap_conversation_test(info COMMAND info ${recording}
+  EXPECT ${opened} gui.create gui.get_size gui.destroy ${closed})
+clap_conversation_test(render COMMAND render ${recording} --in ${work}/in.wav --out ${work}/out.wav
+  OPTIONS -DWAV_TOOL=$<TARGET_FILE:wav-tool> -DIN=${work}/in.wav
+  EXPECT ${opened} "activate 44100 1 [0-9]+" start_processing process stop_processing deactivate
+    ${closed})
+# set_scale before get_size; the first timer let go of at its first call.
+clap_conversation_test(editor_zoom_2 COMMAND editor ${recording} --zoom 2 --idles 3
+  EXPECT ${opened} "activate .*" start_processing gui.create "gui.set_scale 2" gui.get_size
+    gui.set_parent gui.show on_timer unregister_timer on_timer gui.destroy unregister_timer
+    stop_processing deactivate ${closed})
+set_tests_properties(clap_conversation_editor_zoom_2 PROPERTIES
+  ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0:abort_on_error=1")
