@@ -85,14 +85,10 @@ protected:
 };
 
 WindowSystem& headlessWindowSystem();
-<<<<<<< HEAD
 WindowSystem& displayWindowSystem();  // X11, or the browser's canvases
-=======
-WindowSystem& x11WindowSystem();
 // The Xft.dpi of X resources (as XResourceManagerString gives them) over 96;
 // 0 when they name none, or one that is not a number above 0.
 double xftScale(const char* resources);
->>>>>>> main
 // The systems in the order they are asked: the display's before the in-memory
 // one, which holds input always and attaches to no foreign handle.
 std::span<WindowSystem* const> windowSystems();

@@ -379,9 +379,6 @@ private:
 };
 }  // namespace
 
-<<<<<<< HEAD
-WindowSystem& displayWindowSystem() {
-=======
 double xftScale(const char* resources) {
     double dpi = 0.0;
     if (resources) {
@@ -397,8 +394,7 @@ double xftScale(const char* resources) {
     return dpi > 0.0 ? dpi / 96.0 : 0.0;
 }
 
-WindowSystem& x11WindowSystem() {
->>>>>>> main
+WindowSystem& displayWindowSystem() {
     static X11WindowSystem system;
     return system;
 }
