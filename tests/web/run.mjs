@@ -45,7 +45,7 @@ function nativeScreenshot(zoom, about = false) {
   const file = join(out, `native-zoom${zoom}${about ? '-about' : ''}.png`);
   const command = [host, 'editor', module, '--idles', '6', '--zoom', String(zoom)];
   if (about) {
-    const script = join(out, 'about.script');
+    const script = join(out, `about-zoom${zoom}.script`);
     // The script clicks where the window shows the spot, at its zoom.
     writeFileSync(script, `2 click left ${kAboutSpot[0] * zoom} ${kAboutSpot[1] * zoom}\n5 shot ${file}\n`);
     command.push('--script', script);
